@@ -1,0 +1,61 @@
+#include "platform/command_button.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace trompalo {
+
+CommandButton::CommandButton(QWidget* parent, const QString& name) : QPushButton(parent) {
+    setObjectName(name);
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void CommandButton::setCaption(const QString& caption) {
+    caption_ = caption;
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(u'\r', u'\n');
+    // The plain text is what assistive tools read; painting draws the wrapped text.
+    setText(shown);
+    update();
+}
+
+void CommandButton::setFaceColor(const QColor& color) {
+    face_ = color;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Button, color);
+    setPalette(palette);
+    update();
+}
+
+QSize CommandButton::sizeHint() const {
+    return size();
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    if (face_.isValid()) {
+        const QRect inner = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        painter.fillRect(inner.adjusted(-1, -1, 1, 1), face_);
+    }
+    QRect area = rect().adjusted(4, 4, -4, -4);
+    if (isDown())
+        area.translate(1, 1);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+} // namespace trompalo

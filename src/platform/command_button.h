@@ -1,0 +1,31 @@
+// A push button whose caption may hold line breaks (carriage returns) and
+// wraps to the button's width, with an optional coloured face.
+#pragma once
+
+#include <QPushButton>
+
+namespace trompalo {
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(QWidget* parent, const QString& name);
+
+    // The caption as the game wrote it; carriage returns break lines.
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    void setFaceColor(const QColor& color);
+    QColor faceColor() const { return face_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+    QColor face_;
+};
+
+} // namespace trompalo

@@ -1,0 +1,39 @@
+#include "platform/image.h"
+
+#include <QPainter>
+
+namespace trompalo {
+
+Image::Image(QWidget* parent, const QString& name, int index) : Control(parent, name, index) {}
+
+void Image::setPicture(Picture picture) {
+    if (picture == picture_)
+        return;
+    picture_ = std::move(picture);
+    update();
+}
+
+void Image::setStretch(bool stretch) {
+    if (stretch == stretch_)
+        return;
+    stretch_ = stretch;
+    update();
+}
+
+void Image::copyPropertiesFrom(const Image& other) {
+    copyGeometryFrom(other);
+    setStretch(other.stretch_);
+    setPicture(other.picture_);
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    if (!picture_)
+        return;
+    const QSize size = stretch_ ? this->size() : picture_->pixels();
+    if (size.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(QPoint(0, 0), picture_->render(size, devicePixelRatioF()));
+}
+
+} // namespace trompalo

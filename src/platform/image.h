@@ -1,0 +1,34 @@
+// An image control: shows a picture at its natural size from its top-left
+// corner, or stretched to the whole control; catches the mouse over its whole
+// rectangle, with or without a picture.
+#pragma once
+
+#include "platform/control.h"
+#include "platform/picture.h"
+
+namespace trompalo {
+
+class Image : public Control {
+    Q_OBJECT
+public:
+    Image(QWidget* parent, const QString& name, int index = -1);
+
+    const Picture& picture() const { return picture_; }
+    void setPicture(Picture picture);
+
+    bool stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+
+    // A new element of a control array takes the template's picture, stretch,
+    // place and size.
+    void copyPropertiesFrom(const Image& other);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+    bool stretch_ = false;
+};
+
+} // namespace trompalo

@@ -1,0 +1,31 @@
+// A menu command whose tick is state the game reads and writes itself: a click
+// runs the command's handler and nothing else (the handler decides the tick).
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace trompalo {
+
+class MenuItem : public QObject {
+    Q_OBJECT
+public:
+    MenuItem(QMenu& menu, const QString& name, const QString& caption);
+
+    QString caption() const;
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+    QAction& action() const { return *action_; }
+
+    std::function<void()> onClick;
+
+private:
+    QAction* action_;
+    bool checked_ = false;
+};
+
+} // namespace trompalo

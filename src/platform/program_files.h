@@ -1,0 +1,17 @@
+// Where the program finds the files that lie beside it: its sounds and its
+// help file. They are looked for in the program's own folder, then in the
+// share folder of an installation (PREFIX/share/trompalo beside PREFIX/bin).
+#pragma once
+
+#include <QString>
+
+namespace trompalo {
+
+// The full path of a file of the program's folder, or an empty text when it is
+// in none of the places the program looks.
+QString findProgramFile(const QString& bareName);
+
+// The folders looked in, in order.
+QStringList programFolders();
+
+} // namespace trompalo

@@ -1,0 +1,121 @@
+#include "platform/qt_services.h"
+
+#include "platform/program_files.h"
+#include "platform/timer.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+namespace trompalo {
+
+QtServices::QtServices() {
+    elapsed_.start();
+}
+
+QtServices::~QtServices() {
+    qDeleteAll(effects_);
+}
+
+double QtServices::clock() {
+    // Seconds since the program started: monotonic, and small enough that the
+    // game's single-precision time comparisons stay exact to the millisecond.
+    return static_cast<double>(elapsed_.nsecsElapsed()) / 1e9;
+}
+
+void QtServices::randomize() {
+    std::random_device device;
+    const auto seed = static_cast<std::uint64_t>(elapsed_.nsecsElapsed()) ^
+                      (static_cast<std::uint64_t>(device()) << 32) ^
+                      static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    generator_.seed(seed);
+}
+
+double QtServices::random() {
+    // 53 random bits: uniform in [0, 1), never 1.
+    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+}
+
+QSoundEffect* QtServices::effect(const QString& name) {
+    const auto found = effects_.constFind(name);
+    if (found != effects_.constEnd())
+        return found.value();
+    QSoundEffect* sound = nullptr;
+    const QString path = findProgramFile(name);
+    if (!path.isEmpty()) {
+        sound = new QSoundEffect;
+        sound->setSource(QUrl::fromLocalFile(path));
+    }
+    effects_.insert(name, sound);
+    return sound;
+}
+
+void QtServices::preloadSounds(const QStringList& names) {
+    for (const QString& name : names)
+        effect(name);
+}
+
+void QtServices::playSound(const QString& name) {
+    if (playing_)
+        playing_->stop();
+    QSoundEffect* sound = effect(name);
+    if (!sound)
+        return;
+    sound->play();
+    playing_ = sound;
+}
+
+QString shellTarget(const QString& target) {
+    if (target.startsWith(QLatin1String("mailto:")) || target.startsWith(QLatin1String("http://")))
+        return target;
+    const QString path = findProgramFile(target);
+    return path.isEmpty() ? QString() : QUrl::fromLocalFile(path).toString();
+}
+
+void QtServices::openDocument(QWidget*, const QString& target) {
+    const QString url = shellTarget(target);
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+}
+
+MsgAnswer QtServices::messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
+                                 MsgIcon icon) {
+    QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Information,
+                    QString::fromLatin1(kMessageTitle), text,
+                    buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                    : QMessageBox::Ok,
+                    owner);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+void QtServices::beep() {
+    QApplication::beep();
+}
+
+void QtServices::showModal(QDialog& window) {
+    window.exec();
+}
+
+void QtServices::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtServices::driveTimer(Timer& timer) {
+    auto* clock = new QTimer(&timer);
+    clock->setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &Timer::intervalChanged, clock, [clock](int milliseconds) {
+        if (milliseconds > 0)
+            clock->start(milliseconds);
+        else
+            clock->stop();
+    });
+    QObject::connect(clock, &QTimer::timeout, &timer, &Timer::fire);
+}
+
+} // namespace trompalo

@@ -1,0 +1,50 @@
+// The services of the running program, on Qt.
+#pragma once
+
+#include "platform/services.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QPointer>
+
+#include <memory>
+#include <random>
+
+class QSoundEffect;
+
+namespace trompalo {
+
+class QtServices final : public Services {
+public:
+    QtServices();
+    ~QtServices() override;
+
+    double clock() override;
+    void randomize() override;
+    double random() override;
+    void playSound(const QString& name) override;
+    void openDocument(QWidget* owner, const QString& target) override;
+    MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
+                         MsgIcon icon) override;
+    void beep() override;
+    void showModal(QDialog& window) override;
+    void processEvents() override;
+    void driveTimer(Timer& timer) override;
+
+    // Loads the sound files ahead of the first sound, so that it plays at once.
+    void preloadSounds(const QStringList& names);
+
+private:
+    QSoundEffect* effect(const QString& name);
+
+    QElapsedTimer elapsed_;
+    std::mt19937_64 generator_;
+    QHash<QString, QSoundEffect*> effects_; // nullptr: the file is missing
+    QPointer<QSoundEffect> playing_;
+};
+
+// The target opened for a shell request: a file of the program's folder or an
+// address. Empty when the request is neither (nothing is opened then).
+QString shellTarget(const QString& target);
+
+} // namespace trompalo

@@ -1,0 +1,55 @@
+// What the game asks of the system: time, chance, sound, the shell, message
+// boxes, modal windows and its one timer. The program uses the Qt services;
+// the tests use scripted ones that never wait for a person.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace trompalo {
+
+class Timer;
+
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgIcon { Information, Question };
+enum class MsgAnswer { Ok, Cancel };
+
+// The title of every message box of the game.
+inline constexpr const char* kMessageTitle = "Trompalo";
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // Seconds from a monotonic clock, with fractions.
+    virtual double clock() = 0;
+    // Seeds the random numbers from the clock (once, at start-up).
+    virtual void randomize() = 0;
+    // A uniform random number in [0, 1).
+    virtual double random() = 0;
+
+    // Plays a sound file of the program's folder by its bare name, without
+    // waiting; a sound still playing is stopped. A missing file or a missing
+    // audio device is silent.
+    virtual void playSound(const QString& name) = 0;
+    // Opens a file of the program's folder by its bare name, or a "mailto:" or
+    // "http://" address, with the program the desktop associates with it.
+    // Failures are silent.
+    virtual void openDocument(QWidget* owner, const QString& target) = 0;
+
+    // A modal message box titled "Trompalo"; returns the button pressed.
+    virtual MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
+                                 MsgIcon icon) = 0;
+    virtual void beep() = 0;
+    // Shows a window modally; returns when it has been hidden or closed.
+    virtual void showModal(QDialog& window) = 0;
+    // Lets the window system deliver and paint what is pending.
+    virtual void processEvents() = 0;
+
+    // Makes the timer fire every interval while its interval is not 0.
+    virtual void driveTimer(Timer& timer) = 0;
+};
+
+} // namespace trompalo

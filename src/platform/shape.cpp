@@ -1,0 +1,74 @@
+#include "platform/shape.h"
+
+#include "platform/twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace trompalo {
+
+Shape::Shape(QWidget* parent, const QString& name, int index) : Control(parent, name, index) {
+    setMouseTransparent(true);
+}
+
+void Shape::setFillColor(const QColor& color) {
+    fill_ = color;
+    update();
+}
+
+void Shape::setBorderColor(const QColor& color) {
+    border_ = color;
+    update();
+}
+
+void Shape::setBorderStyle(Qt::PenStyle style) {
+    borderStyle_ = style;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (fill_.isValid())
+        painter.fillRect(rect(), fill_);
+    if (borderStyle_ != Qt::NoPen) {
+        QPen pen(border_);
+        pen.setStyle(borderStyle_);
+        pen.setWidth(1);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+Line::Line(QWidget* parent, const QString& name, int index) : Control(parent, name, index) {
+    setMouseTransparent(true);
+}
+
+void Line::setPoints(int x1, int y1, int x2, int y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    // The widget covers the line's bounding box, one pixel wide at least.
+    const int left = std::min(x1, x2);
+    const int top = std::min(y1, y2);
+    setBoundsTwips(left, top, std::max(std::abs(x2 - x1), kTwipsPerPixel),
+                   std::max(std::abs(y2 - y1), kTwipsPerPixel));
+    update();
+}
+
+void Line::setColor(const QColor& color) {
+    color_ = color;
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(color_, 1));
+    const QPoint origin(pixelsFromTwips(std::min(x1_, x2_)), pixelsFromTwips(std::min(y1_, y2_)));
+    const QPoint a = QPoint(pixelsFromTwips(x1_), pixelsFromTwips(y1_)) - origin;
+    const QPoint b = QPoint(pixelsFromTwips(x2_), pixelsFromTwips(y2_)) - origin;
+    painter.drawLine(a, b);
+}
+
+} // namespace trompalo
