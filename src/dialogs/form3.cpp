@@ -1,0 +1,89 @@
+#include "dialogs/form3.h"
+
+#include "platform/fonts.h"
+#include "window/form1.h"
+
+#include <QEvent>
+
+#include <array>
+
+namespace trompalo {
+
+Form3::Form3(Form1& form1) : QDialog(&form1), form1_(form1) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Puntos"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(form1.windowIcon());
+    setFixedSize(319, 241); // 4785 x 3615 twips
+
+    surface = new Surface(this);
+    surface->setGeometry(0, 0, 319, 241);
+    QWidget* s = surface;
+
+    // The five rows: the characters of a value, then the value.
+    constexpr std::array<std::array<int, 2>, 12> places{{{120, 120},
+                                                         {120, 840},
+                                                         {720, 840},
+                                                         {120, 1560},
+                                                         {720, 1560},
+                                                         {1320, 1560},
+                                                         {1920, 1560},
+                                                         {2520, 1560},
+                                                         {3120, 1560},
+                                                         {120, 2280},
+                                                         {720, 2280},
+                                                         {120, 3000}}};
+    for (int i = 0; i < 12; ++i) {
+        Image& image = Image1.add(s, i);
+        image.setBoundsTwips(places[i][0], places[i][1], 495, 495);
+        image.setVisible(true);
+    }
+    struct Value {
+        const char* caption;
+        int left, top, width;
+    };
+    constexpr std::array<Value, 5> values{{{"10 Puntos.", 3720, 1680, 975},
+                                           {"25 Puntos.", 720, 240, 1095},
+                                           {"15 Puntos.", 1320, 960, 1095},
+                                           {"-5 Puntos.", 1320, 2400, 1095},
+                                           {"-15 Puntos y ronda de petacas.", 720, 3120, 3855}}};
+    for (int i = 0; i < 5; ++i) {
+        Label& label = Label1.add(s, i);
+        label.setBoundsTwips(values[i].left, values[i].top, values[i].width, 255);
+        label.setCaptionFont(layoutFont(8.25, true));
+        label.setBackColor(palette().color(QPalette::Window));
+        label.setForeColor(palette().color(QPalette::WindowText));
+        label.setCaption(QString::fromUtf8(values[i].caption));
+        label.setVisible(true);
+    }
+    Line* lines[4];
+    for (int i = 0; i < 4; ++i) {
+        lines[i] = new Line(s, QStringLiteral("Line%1").arg(i + 1));
+        lines[i]->setPoints(120, 720 * (i + 1), 4680, 720 * (i + 1));
+        lines[i]->setVisible(true);
+    }
+    Line1 = lines[0];
+    Line2 = lines[1];
+    Line3 = lines[2];
+    Line4 = lines[3];
+}
+
+bool Form3::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    // Shown without a window manager to activate it, the legend fills in all the same.
+    Form_Activate();
+    QDialog::showEvent(event);
+}
+
+void Form3::Form_Activate() {
+    for (int i = 0; i < 12; ++i)
+        Image1[i].setPicture(form1_.Image2[i].picture());
+}
+
+} // namespace trompalo

@@ -1,0 +1,168 @@
+#include "dialogs/form_quorvane.h"
+
+#include "platform/fonts.h"
+#include "platform/services.h"
+#include "window/form1.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace trompalo {
+
+namespace {
+
+const QColor kGrey(192, 192, 192);
+const QColor kLink(51, 153, 255);
+
+Label* label(QWidget* parent, const char* name, int left, int top, int width, int height,
+             const QString& caption, const QColor& color, const QFont& font,
+             Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* l = new Label(parent, QString::fromLatin1(name));
+    l->setBoundsTwips(left, top, width, height);
+    l->setOpaque(false);
+    l->setForeColor(color);
+    l->setCaptionFont(font);
+    l->setAlignment(alignment);
+    l->setCaption(caption);
+    l->setVisible(true);
+    return l;
+}
+
+void linkStyle(Label& link) {
+    link.setCaptionFont(layoutFont(9.75, false, "Arial"));
+    link.setAutoSize(true);
+    link.setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace
+
+FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
+    setObjectName(QStringLiteral("FormQuorvane"));
+    // No title bar: the window is a card with a thin white outline.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Plintovaro 1.0"));
+    setWindowIcon(form1.picture(PictureId::MakerFlame)->icon());
+    setFixedSize(284, 420); // 4260 x 6300 twips
+
+    surface = new Surface(this);
+    surface->setGeometry(0, 0, 284, 420);
+    surface->setBackColor(Qt::black);
+    QWidget* s = surface;
+    const QFont plain = layoutFont(8.25);
+
+    shpMarco = new Shape(s, QStringLiteral("shpMarco"));
+    shpMarco->setBoundsTwips(0, 0, 4260, 6300);
+    shpMarco->setBorderColor(Qt::white);
+    shpMarco->setVisible(true);
+
+    imgIcono = new Image(s, QStringLiteral("imgIcono"));
+    imgIcono->setBoundsTwips(349, 180, 480, 480);
+    imgIcono->setVisible(true);
+
+    lblTitulo = label(s, "lblTitulo", 956, 180, 2955, 375, QStringLiteral("Plintovaro 1.0"),
+                      Qt::white, layoutFont(12, true, "Arial Black"));
+    lblCreadoPor = label(s, "lblCreadoPor", 956, 480, 2295, 255,
+                         QStringLiteral("Creado por Quorvane"), Qt::white, plain);
+
+    imgLogo = new Image(s, QStringLiteral("imgLogo"));
+    imgLogo->setBoundsTwips(405, 810, 3450, 3435);
+    imgLogo->setPicture(form1.picture(PictureId::MakerLogo));
+    imgLogo->setVisible(true);
+
+    lblTexEmail =
+        label(s, "lblTexEmail", 1080, 4365, 735, 255, QStringLiteral("Email: "), kGrey, plain);
+    lblMail = label(s, "lblMail", 1605, 4350, 1575, 240, QStringLiteral("hola@quorvane.example"),
+                    kLink, plain);
+    linkStyle(*lblMail);
+    lblTexWeb = label(s, "lblTexWeb", 1095, 4635, 615, 255, QStringLiteral("Web:"), kGrey, plain);
+    lblURL = label(s, "lblURL", 1635, 4605, 1485, 240, QStringLiteral("www.quorvane.example"),
+                   kLink, plain);
+    linkStyle(*lblURL);
+    lblTexto = label(s, "lblTexto", 240, 4980, 4185, 1005, QString(), kGrey,
+                     layoutFont(9, false, "Arial"));
+    lblClick = label(s, "lblClick", 2805, 5955, 1320, 210, QStringLiteral("[click para cerrar]"),
+                     QColor(255, 255, 192), plain, Qt::AlignHCenter);
+
+    // Front to back.
+    for (Control* c : std::initializer_list<Control*>{lblClick, shpMarco, imgLogo, lblCreadoPor,
+                                                      imgIcono, lblURL, lblMail, lblTitulo,
+                                                      lblTexWeb, lblTexEmail, lblTexto})
+        c->lower();
+
+    // A click anywhere but on a link closes the window.
+    surface->onClick = [this] { Form_Click(); };
+    for (Control* c : std::initializer_list<Control*>{imgIcono, imgLogo, lblTitulo, lblCreadoPor,
+                                                      lblTexEmail, lblTexWeb, lblTexto, lblClick})
+        c->onClick = [this] { Form_Click(); };
+    surface->onMouseMove = [this](const MouseArgs&) { Form_MouseMove(); };
+    lblMail->onClick = [this] { lblMail_Click(); };
+    lblURL->onClick = [this] { lblURL_Click(); };
+    lblMail->onMouseMove = [this](const MouseArgs&) { lblMail_MouseMove(); };
+    lblURL->onMouseMove = [this](const MouseArgs&) { lblURL_MouseMove(); };
+}
+
+void FormQuorvane::fShow() {
+    form1_.services().showModal(*this);
+}
+
+bool FormQuorvane::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+void FormQuorvane::showEvent(QShowEvent* event) {
+    // Over the game window, or on the screen for the splash shown before it.
+    QRect frame(QPoint(0, 0), size());
+    if (form1_.isVisible())
+        frame.moveCenter(form1_.frameGeometry().center());
+    else if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+    // The window may be shown without the window system activating it (no
+    // window manager): it takes the game's title and icon all the same.
+    Form_Activate();
+    QDialog::showEvent(event);
+}
+
+void FormQuorvane::Form_Activate() {
+    lblTitulo->setCaption(form1_.windowTitle());
+    imgIcono->setPicture(form1_.iconPicture());
+    setWindowIcon(form1_.windowIcon());
+}
+
+void FormQuorvane::Form_Click() {
+    close();
+}
+
+void FormQuorvane::keyPressEvent(QKeyEvent* event) {
+    // Any key closes the window.
+    if (!event->text().isEmpty() || event->key() == Qt::Key_Escape)
+        close();
+}
+
+void FormQuorvane::Form_MouseMove() {
+    lblMail->setUnderline(false);
+    lblURL->setUnderline(false);
+}
+
+void FormQuorvane::lblMail_Click() {
+    form1_.services().openDocument(this, QStringLiteral("mailto:") + lblMail->caption());
+}
+
+void FormQuorvane::lblURL_Click() {
+    form1_.services().openDocument(this, QStringLiteral("http://") + lblURL->caption());
+}
+
+void FormQuorvane::lblMail_MouseMove() {
+    lblMail->setUnderline(true);
+    lblURL->setUnderline(false);
+}
+
+void FormQuorvane::lblURL_MouseMove() {
+    lblURL->setUnderline(true);
+    lblMail->setUnderline(false);
+}
+
+} // namespace trompalo

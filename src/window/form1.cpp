@@ -1,0 +1,90 @@
+// The game window: construction, start-up and the wiring of its events.
+#include "window/form1.h"
+
+#include "dialogs/form2.h"
+#include "dialogs/form_quorvane.h"
+#include "platform/services.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace trompalo {
+
+Form1::Form1(Services& services) : services_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    for (const PictureSpec& spec : pictureCatalog())
+        pictures_.push_back(
+            std::make_shared<const PictureData>(spec.resource, spec.pixels, spec.mirrored));
+
+    setWindowTitle(QStringLiteral("Trompalo 1.1"));
+    setWindowIcon(iconPicture()->icon());
+    // A fixed border with a minimize button and no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    buildControls();
+    buildMenus();
+    applyStackingOrder();
+    wireHandlers();
+    services_.driveTimer(*Timer1);
+
+    setFixedSize(sizeHint());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+Form1::~Form1() = default;
+
+const Picture& Form1::picture(PictureId id) const {
+    return pictures_.at(static_cast<std::size_t>(id));
+}
+
+void Form1::wireHandlers() {
+    surface->onMouseMove = [this](const MouseArgs& a) { Form_MouseMove(a); };
+    for (int i = 0; i < Mira.count(); ++i)
+        Mira[i].onMouseMove = [this, i](const MouseArgs& a) { Mira_MouseMove(i, a); };
+    for (int i = 0; i < Image3.count(); ++i) {
+        Image3[i].onMouseMove = [this, i](const MouseArgs& a) { Image3_MouseMove(i, a); };
+        Image3[i].onMouseDown = [this, i](const MouseArgs& a) { Image3_MouseDown(i, a); };
+        Image3[i].onMouseUp = [this, i](const MouseArgs& a) { Image3_MouseUp(i, a); };
+    }
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Timer1->onTimer = [this] { Timer1_Timer(); };
+    MnuNew->onClick = [this] { MnuNew_Click(); };
+    MnuApo->onClick = [this] { MnuApo_Click(); };
+    MnuPuntos->onClick = [this] { MnuPuntos_Click(); };
+    MnuS->onClick = [this] { MnuS_Click(); };
+    MnuHow->onClick = [this] { MnuHow_Click(); };
+    MnuAbout->onClick = [this] { MnuAbout_Click(); };
+}
+
+void Form1::Form_Load() {
+    services_.randomize();
+    state_.LastPopTime = 0.0;
+    state_.Swinging = false;
+    state_.Slapping = false;
+    state_.TimerBusy = false;
+    state_.Frozen = false;
+    Label1->setCaption(QString());
+    PlaceHeroSprites();
+    Mira[0].setVisible(true);
+    // The About window greets the player before the game window appears.
+    FormQuorvane splash(*this);
+    services_.showModal(splash);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    Form_KeyPress(text.at(0).unicode());
+}
+
+} // namespace trompalo

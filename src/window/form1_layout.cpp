@@ -1,0 +1,321 @@
+// The game window's controls at their places, with their pictures, captions,
+// colours and stacking order, and its menu bar.
+#include "window/form1.h"
+
+#include "platform/fonts.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <array>
+
+namespace trompalo {
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kBlack(0, 0, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kOrange(255, 192, 128);
+const QColor kLightBlue(192, 192, 255);
+const QColor kLightYellow(255, 255, 192);
+
+struct LabelLook {
+    QString caption;
+    QFont font;
+    bool opaque = true;
+    bool border = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QColor back;
+    QColor fore;
+};
+
+void styleLabel(Label& label, int left, int top, int width, int height, const LabelLook& look) {
+    label.setBoundsTwips(left, top, width, height);
+    label.setCaptionFont(look.font);
+    label.setOpaque(look.opaque);
+    label.setBorder(look.border);
+    label.setAlignment(look.alignment);
+    label.setBackColor(look.back.isValid() ? look.back : label.palette().color(QPalette::Button));
+    label.setForeColor(look.fore.isValid() ? look.fore
+                                           : label.palette().color(QPalette::WindowText));
+    label.setCaption(look.caption);
+}
+
+void place(Image& image, int left, int top, int width, int height, Picture picture, bool stretch) {
+    image.setBoundsTwips(left, top, width, height);
+    image.setPicture(std::move(picture));
+    image.setStretch(stretch);
+}
+
+} // namespace
+
+void Form1::buildControls() {
+    surface = new Surface(this);
+    surface->setFixedSize(680, 412); // 10200 x 6180 twips
+    surface->setBackgroundPicture(picture(PictureId::Field));
+    setCentralWidget(surface);
+    QWidget* s = surface;
+    const QFont plain = layoutFont(8.25);
+
+    // The cast, hidden: the game copies their pictures into the holes.
+    struct StripPlace {
+        int left, top, width, height;
+        bool stretch;
+    };
+    constexpr std::array<StripPlace, 14> strip{{
+        {7920, 4560, 480, 480, true},
+        {7920, 3840, 480, 480, true},
+        {7920, 3120, 480, 480, true},
+        {8640, 3120, 480, 480, true},
+        {8640, 3840, 480, 480, true},
+        {9360, 3840, 480, 480, true},
+        {9360, 3120, 480, 480, true},
+        {8640, 4560, 480, 480, true},
+        {9360, 4560, 480, 480, true},
+        {7920, 5280, 480, 480, true},
+        {8640, 5280, 465, 480, true},
+        {9360, 5280, 480, 480, true},
+        {6840, 600, 480, 480, false},
+        {3360, 5040, 480, 480, false},
+    }};
+    for (int i = 0; i < 14; ++i) {
+        const StripPlace& p = strip[i];
+        Image& image = Image2.add(s, i);
+        place(image, p.left, p.top, p.width, p.height, picture(characterPicture(i)), p.stretch);
+        image.setVisible(false);
+    }
+
+    // The holes and their markers.
+    constexpr std::array<std::array<int, 2>, 10> holes{{{5160, 480},
+                                                        {6000, 1440},
+                                                        {6240, 2760},
+                                                        {6000, 3960},
+                                                        {4920, 5040},
+                                                        {1920, 5040},
+                                                        {840, 3960},
+                                                        {600, 2760},
+                                                        {840, 1440},
+                                                        {1800, 360}}};
+    for (int i = 0; i < 10; ++i) {
+        Image& hole = Image3.add(s, i);
+        place(hole, holes[i][0], holes[i][1], 735, 735, nullptr, true);
+        hole.setVisible(true);
+        Shape& marker = Shape1.add(s, i);
+        marker.setBoundsTwips(holes[i][0], holes[i][1], 735, 735);
+        marker.setFillColor(kLightYellow);
+        marker.setBorderColor(QColor(128, 96, 0));
+        marker.setBorderStyle(Qt::DotLine);
+        marker.setVisible(false);
+    }
+
+    // Score panel.
+    Line1 = new Line(s, QStringLiteral("Line1"));
+    Line1->setPoints(7560, 720, 10080, 720);
+    Line1->setVisible(true);
+    Line2 = new Line(s, QStringLiteral("Line2"));
+    Line2->setPoints(7560, 2040, 10080, 2040);
+    Line2->setVisible(true);
+
+    Label2 = new Label(s, QStringLiteral("Label2"));
+    styleLabel(*Label2, 9000, 120, 855, 375,
+               {QString(), layoutFont(13.5, true), true, true, Qt::AlignHCenter, kWhite, {}});
+    Label2->setVisible(true);
+
+    constexpr std::array<std::array<int, 2>, 4> players{
+        {{7560, 1080}, {8880, 1080}, {7560, 1560}, {8880, 1560}}};
+    constexpr std::array<std::array<int, 2>, 4> totals{
+        {{8040, 960}, {9360, 960}, {8040, 1440}, {9360, 1440}}};
+    for (int i = 0; i < 4; ++i) {
+        Label& head = Label6.add(s, i);
+        styleLabel(
+            head, players[i][0], players[i][1], 495, 255,
+            {QStringLiteral("Jug %1:").arg(i + 1), plain, true, false, Qt::AlignLeft, {}, {}});
+        head.setVisible(true);
+        Label& total = Label5.add(s, i);
+        styleLabel(total, totals[i][0], totals[i][1], 735, 375,
+                   {QString(), layoutFont(12, true), true, true, Qt::AlignHCenter, kWhite, {}});
+        total.setVisible(true);
+    }
+    for (int i = 4; i < 8; ++i) {
+        Label& column = Label6.add(s, i);
+        styleLabel(
+            column, 8160 + 480 * (i - 4), 2280, 375, 255,
+            {QString::number(i - 3), layoutFont(8.25, true), true, true, Qt::AlignHCenter, {}, {}});
+        column.setVisible(true);
+    }
+    Label& partial = Label6.add(s, 8);
+    styleLabel(
+        partial, 7920, 240, 855, 255,
+        {QStringLiteral("Parcial:"), layoutFont(9.75, true), false, false, Qt::AlignLeft, {}, {}});
+    partial.setVisible(true);
+
+    // The hero table's lines, hidden until a game shows its table.
+    constexpr std::array<int, 4> verticals{8340, 9300, 9780, 8835};
+    for (int i = 0; i < 13; ++i) {
+        Line& line = Line3.add(s, i);
+        if (i < 4)
+            line.setPoints(verticals[i], 6000, verticals[i], 2400);
+        else
+            line.setPoints(10080, 2820 + 360 * (i - 4), 7800, 2820 + 360 * (i - 4));
+        line.setVisible(false);
+    }
+
+    // Grid counter templates.
+    const LabelLook counter{QStringLiteral("0"), plain, true, true, Qt::AlignHCenter, kOrange, {}};
+    styleLabel(Label4.add(s, 0), 7920, 3600, 255, 255, counter);
+    Label4[0].setVisible(false);
+    LabelLook counter2 = counter;
+    counter2.back = kLightBlue;
+    styleLabel(Label8.add(s, 0), 8160, 3600, 255, 255, counter2);
+    Label8[0].setVisible(false);
+
+    // Field indicators.
+    Label1 = new Label(s, QStringLiteral("Label1"));
+    styleLabel(*Label1, 6960, 120, 495, 495,
+               {QStringLiteral("7"), layoutFont(24, true), false, false, Qt::AlignHCenter, {}, {}});
+    Label1->setVisible(false);
+    Image5 = new Image(s, QStringLiteral("Image5"));
+    place(*Image5, 6600, 120, 480, 480, picture(PictureId::Fist), false);
+    Image5->setVisible(false);
+
+    Label3 = new Label(s, QStringLiteral("Label3"));
+    styleLabel(*Label3, 6360, 5400, 975, 615,
+               {QString(), layoutFont(24, true), true, true, Qt::AlignHCenter, kBlack, kCyan});
+    Label3->setVisible(true);
+
+    Label7 = new Label(s, QStringLiteral("Label7"));
+    styleLabel(*Label7, 3120, 600, 1455, 375,
+               {QStringLiteral("1 Fallo(s)."),
+                layoutFont(12, true),
+                false,
+                false,
+                Qt::AlignHCenter,
+                {},
+                {}});
+    Label7->setVisible(false);
+
+    Label9 = new Label(s, QStringLiteral("Label9"));
+    styleLabel(*Label9, 120, 120, 975, 975,
+               {QString(), plain, true, true, Qt::AlignLeft, kWhite, {}});
+    Label9->setVisible(false);
+    Image9 = new Image(s, QStringLiteral("Image9"));
+    place(*Image9, 240, 240, 735, 735, nullptr, true);
+    Image9->setVisible(false);
+
+    Image4 = new Image(s, QStringLiteral("Image4"));
+    place(*Image4, 3600, 1080, 375, 255, nullptr, false);
+    Image4->setVisible(true);
+
+    Image1 = new Image(s, QStringLiteral("Image1"));
+    place(*Image1, -480, 5040, 1965, 1530, picture(PictureId::Burst), false);
+    Image1->setVisible(false);
+
+    place(Image6.add(s, 0), 6960, 4440, 480, 480, picture(PictureId::MarkStroke), true);
+    place(Image7.add(s, 0), 3360, 5640, 480, 480, picture(PictureId::MarkCross), true);
+    place(Image8.add(s, 0), 2760, 5640, 480, 480, picture(PictureId::MarkRing), true);
+    Image6[0].setVisible(false);
+    Image7[0].setVisible(false);
+    Image8[0].setVisible(false);
+
+    // The hero figure's sprites, hidden, sized to their pictures; start-up puts
+    // each at its place (the slap frames keep these).
+    auto sprite = [&](ControlArray<Image>& array, int index, PictureId id, int left, int top) {
+        Image& image = array.add(s, index);
+        const QSize pixels = pictureSpec(id).pixels;
+        place(image, left, top, pixels.width() * 15, pixels.height() * 15, picture(id), false);
+        image.setVisible(false);
+    };
+    for (int i = 0; i < 2; ++i)
+        sprite(Mira, i, static_cast<PictureId>(static_cast<int>(PictureId::Mira0) + i), 0, 0);
+    for (int i = 0; i < 6; ++i)
+        sprite(Prepara, i, static_cast<PictureId>(static_cast<int>(PictureId::Prepara0) + i), 0, 0);
+    for (int i = 0; i < 10; ++i)
+        sprite(Pega, i, static_cast<PictureId>(static_cast<int>(PictureId::Pega0) + i), 0, 0);
+    sprite(Golpe, 0, PictureId::Golpe0, 1920, 1920);
+    sprite(Golpe, 1, PictureId::Golpe1, 2040, 1920);
+
+    // The start button (a windowed control: always in front of the others).
+    Command1 = new CommandButton(s, QStringLiteral("Command1"));
+    placeTwips(*Command1, 2040, 2280, 3495, 1335);
+    Command1->setFaceColor(kYellow);
+    Command1->setFont(plain);
+    Command1->setFocusPolicy(Qt::NoFocus);
+    Command1->setVisible(false);
+
+    Timer1 = new Timer(this, QStringLiteral("Timer1"));
+}
+
+void Form1::applyStackingOrder() {
+    // Front to back, as the field is drawn: the later entries lie behind.
+    std::vector<Control*> order;
+    auto one = [&](Control* c) { order.push_back(c); };
+    auto all = [&](auto& array) { array.forEach([&](Control& c) { order.push_back(&c); }); };
+    one(&Image2[2]);
+    one(&Image2[11]);
+    all(Label8);
+    one(Image9);
+    one(Line2);
+    one(Line1);
+    all(Label5);
+    all(Shape1);
+    all(Image8);
+    all(Image7);
+    all(Image6);
+    one(Label2);
+    all(Label6);
+    one(Label1);
+    one(Image5);
+    one(Image4);
+    all(Image3);
+    one(&Image2[13]);
+    one(&Image2[12]);
+    one(&Image2[10]);
+    one(&Image2[9]);
+    all(Label4);
+    for (int i = 8; i >= 0; --i)
+        if (i != 2)
+            one(&Image2[i]);
+    one(Image1);
+    one(Label3);
+    one(Label7);
+    one(&Golpe[0]);
+    one(&Prepara[2]);
+    one(&Prepara[3]);
+    for (int i = 3; i >= 0; --i)
+        one(&Pega[i]);
+    one(&Prepara[1]);
+    one(&Prepara[0]);
+    all(Mira);
+    one(&Prepara[4]);
+    one(&Prepara[5]);
+    one(&Pega[5]);
+    one(&Pega[4]);
+    one(&Pega[7]);
+    one(&Pega[9]);
+    one(&Pega[6]);
+    one(&Pega[8]);
+    one(&Golpe[1]);
+    all(Line3);
+    one(Label9);
+    for (Control* c : order)
+        c->lower();
+    Command1->raise();
+}
+
+void Form1::buildMenus() {
+    QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
+    juego->setObjectName(QStringLiteral("MnuJuego"));
+    MnuNew = new MenuItem(*juego, QStringLiteral("MnuNew"), QStringLiteral("Nuevo"));
+    MnuApo = new MenuItem(*juego, QStringLiteral("MnuApo"), QStringLiteral("Apoyos"));
+    MnuPuntos = new MenuItem(*juego, QStringLiteral("MnuPuntos"), QStringLiteral("Puntos"));
+    MnuS = new MenuItem(*juego, QStringLiteral("MnuS"), QStringLiteral("Sonido"));
+    MnuS->setChecked(true);
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("MnuHelp"));
+    MnuHow = new MenuItem(*ayuda, QStringLiteral("MnuHow"), QStringLiteral("Instrucciones"));
+    MnuAbout = new MenuItem(*ayuda, QStringLiteral("MnuAbout"), QStringLiteral("Acerca de..."));
+}
+
+} // namespace trompalo
