@@ -1,0 +1,131 @@
+#include "driver.h"
+
+#include "platform/menu_item.h"
+#include "window/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+#include <QtTest/QTest>
+
+namespace trompalo::testing {
+
+namespace {
+
+// The window that receives events for a widget, or nullptr when it is not on
+// screen (events to it go nowhere).
+QWindow* shownWindow(QWidget& widget) {
+    QWidget* top = widget.window();
+    if (!top->isVisible())
+        return nullptr;
+    return top->windowHandle();
+}
+
+QPoint inWindow(QWidget& widget, QPoint at) {
+    return widget.mapTo(widget.window(), at);
+}
+
+} // namespace
+
+QPoint centreOf(const QWidget& target) {
+    return QPoint(target.width() / 2, target.height() / 2);
+}
+
+void mouseMove(QWidget& target, QPoint at) {
+    if (QWindow* window = shownWindow(target))
+        QTest::mouseMove(window, inWindow(target, at));
+}
+
+void mousePress(QWidget& target, QPoint at, Qt::MouseButton button) {
+    if (QWindow* window = shownWindow(target))
+        QTest::mousePress(window, button, Qt::NoModifier, inWindow(target, at));
+}
+
+void mouseRelease(QWidget& target, QPoint at, Qt::MouseButton button) {
+    if (QWindow* window = shownWindow(target))
+        QTest::mouseRelease(window, button, Qt::NoModifier, inWindow(target, at));
+}
+
+void moveTo(QWidget& control) {
+    mouseMove(control, centreOf(control));
+}
+void press(QWidget& control, Qt::MouseButton button) {
+    mousePress(control, centreOf(control), button);
+}
+void release(QWidget& control, Qt::MouseButton button) {
+    mouseRelease(control, centreOf(control), button);
+}
+void click(QWidget& control, Qt::MouseButton button) {
+    press(control, button);
+    release(control, button);
+}
+
+void doubleClick(QWidget& control) {
+    // Two clicks on one spot at one instant: Qt makes the second press a double click.
+    if (QWindow* window = shownWindow(control))
+        QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier,
+                           inWindow(control, centreOf(control)));
+}
+
+namespace {
+
+Qt::Key keyFor(int code) {
+    switch (code) {
+    case 8:
+        return Qt::Key_Backspace;
+    case 9:
+        return Qt::Key_Tab;
+    case 10:
+    case 13:
+        return Qt::Key_Return;
+    case 27:
+        return Qt::Key_Escape;
+    case 32:
+        return Qt::Key_Space;
+    default:
+        break;
+    }
+    if (code >= 'a' && code <= 'z')
+        return static_cast<Qt::Key>(code - 'a' + 'A');
+    if (code > 32 && code < 127)
+        return static_cast<Qt::Key>(code);
+    return Qt::Key_unknown;
+}
+
+} // namespace
+
+void typeKey(int code, QWidget* fallback) {
+    QWindow* window = QGuiApplication::modalWindow();
+    if (!window)
+        window = QGuiApplication::focusWindow();
+    if (!window && fallback && fallback->isVisible())
+        window = fallback->windowHandle();
+    if (!window)
+        return;
+    const QString text = code == 10 ? QStringLiteral("\r") : QString(QChar(code));
+    QTest::sendKeyEvent(QTest::Click, window, keyFor(code), text, Qt::NoModifier);
+}
+
+void closeWindow(QWidget& window) {
+    if (!window.isVisible() || !window.windowHandle())
+        return;
+    // As the title-bar button does: the window system asks the window to close.
+    window.windowHandle()->close();
+    QCoreApplication::processEvents();
+}
+
+bool chooseMenu(Form1& form1, const QString& captionOrName) {
+    for (MenuItem* item : form1.findChildren<MenuItem*>()) {
+        if (item->objectName() != captionOrName && item->caption() != captionOrName)
+            continue;
+        // A modal window takes all input: the menu bar behind it cannot be used.
+        if (!QGuiApplication::modalWindow() && form1.isVisible())
+            item->action().trigger();
+        return true;
+    }
+    return false;
+}
+
+} // namespace trompalo::testing

@@ -1,0 +1,89 @@
+#include "scripted_services.h"
+
+#include "platform/timer.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace trompalo::testing {
+
+ScriptedServices::ScriptedServices() {
+    seed(1);
+}
+
+void ScriptedServices::seed(std::uint64_t seed) {
+    generator_.seed(seed);
+}
+
+double ScriptedServices::clock() {
+    return now_;
+}
+
+void ScriptedServices::randomize() {
+    // The test decides the draws: seeding from the clock would make runs differ.
+}
+
+double ScriptedServices::random() {
+    if (!queued_.empty()) {
+        const double value = queued_.front();
+        queued_.pop_front();
+        return value;
+    }
+    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+}
+
+void ScriptedServices::playSound(const QString& name) {
+    sounds.push_back(name);
+}
+
+void ScriptedServices::openDocument(QWidget*, const QString& target) {
+    shellTargets.push_back(target);
+}
+
+void ScriptedServices::beep() {
+    ++beeps;
+}
+
+void ScriptedServices::runModal(QWidget& window, const QString& name) {
+    window.setWindowModality(Qt::ApplicationModal);
+    window.show();
+    QCoreApplication::processEvents();
+    modals_.push_back({&window, name});
+    if (whileModal)
+        whileModal(window);
+    else
+        window.hide();
+    modals_.pop_back();
+}
+
+MsgAnswer ScriptedServices::messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
+                                       MsgIcon icon) {
+    QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Information,
+                    QString::fromLatin1(kMessageTitle), text,
+                    buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                    : QMessageBox::Ok,
+                    owner);
+    box.setObjectName(QStringLiteral("msgbox"));
+    runModal(box, QStringLiteral("msgbox"));
+    const QAbstractButton* clicked = box.clickedButton();
+    if (!clicked)
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    return box.standardButton(const_cast<QAbstractButton*>(clicked)) == QMessageBox::Ok
+               ? MsgAnswer::Ok
+               : MsgAnswer::Cancel;
+}
+
+void ScriptedServices::showModal(QDialog& window) {
+    runModal(window, window.objectName());
+}
+
+void ScriptedServices::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void ScriptedServices::driveTimer(Timer& timer) {
+    timer_ = &timer;
+}
+
+} // namespace trompalo::testing

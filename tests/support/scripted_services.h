@@ -1,0 +1,78 @@
+// Services for tests: a clock and random numbers the test sets, sounds, shell
+// calls and beeps recorded instead of made, message boxes and modal windows
+// shown for real (so Qt blocks the windows behind them) but answered by the
+// test, and a timer that fires only when the test says so.
+#pragma once
+
+#include "platform/services.h"
+
+#include <QPointer>
+#include <QStringList>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <random>
+#include <vector>
+
+class QWidget;
+
+namespace trompalo::testing {
+
+class ScriptedServices final : public Services {
+public:
+    ScriptedServices();
+
+    // The clock.
+    void setClock(double seconds) { now_ = seconds; }
+    double now() const { return now_; }
+
+    // Random numbers: queued values first, then a deterministic generator.
+    void queueRandom(double value) { queued_.push_back(value); }
+    void seed(std::uint64_t seed);
+    std::size_t queuedLeft() const { return queued_.size(); }
+
+    // What the program asked for.
+    QStringList sounds;
+    QStringList shellTargets;
+    int beeps = 0;
+
+    // A modal window (or message box) that is open, innermost last.
+    struct Modal {
+        QPointer<QWidget> widget;
+        QString name; // its window's name, "msgbox" for a message box
+    };
+    const std::vector<Modal>& openModals() const { return modals_; }
+
+    // Called when the program shows a modal window or a message box: it runs
+    // until the window is hidden (the test answers it). Without it, the window
+    // is closed again at once, as with the Escape key: a message box then
+    // answers OK when it has only that button, else Cancel.
+    std::function<void(QWidget&)> whileModal;
+
+    // The game's timer, for the test to fire.
+    Timer* timer() const { return timer_; }
+
+    double clock() override;
+    void randomize() override;
+    double random() override;
+    void playSound(const QString& name) override;
+    void openDocument(QWidget* owner, const QString& target) override;
+    MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
+                         MsgIcon icon) override;
+    void beep() override;
+    void showModal(QDialog& window) override;
+    void processEvents() override;
+    void driveTimer(Timer& timer) override;
+
+private:
+    void runModal(QWidget& window, const QString& name);
+
+    double now_ = 0.0;
+    std::deque<double> queued_;
+    std::mt19937_64 generator_;
+    std::vector<Modal> modals_;
+    Timer* timer_ = nullptr;
+};
+
+} // namespace trompalo::testing

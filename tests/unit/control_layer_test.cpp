@@ -1,0 +1,247 @@
+// The small control layer on Qt, and the Qt pitfalls it has to get right.
+#include "platform/command_button.h"
+#include "platform/control_array.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/menu_item.h"
+#include "platform/shape.h"
+#include "platform/surface.h"
+#include "support/driver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace trompalo;
+namespace drive = trompalo::testing;
+
+namespace {
+
+// A window with a surface, shown offscreen so that real events reach it.
+struct Field {
+    QMainWindow window;
+    Surface* surface = new Surface(&window);
+    int surfaceMoves = 0;
+    int surfacePresses = 0;
+
+    Field() {
+        surface->setFixedSize(300, 200);
+        window.setCentralWidget(surface);
+        surface->onMouseMove = [this](const MouseArgs&) { ++surfaceMoves; };
+        surface->onMouseDown = [this](const MouseArgs&) { ++surfacePresses; };
+    }
+    void show() {
+        window.show();
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST(ControlLayer, PlacesControlsInTwips) {
+    Field field;
+    Label label(field.surface, "Label1");
+    label.setBoundsTwips(3020, 1600, 2025, 2460);
+    EXPECT_EQ(label.left(), 3020); // read back as written, not rounded to pixels
+    EXPECT_EQ(label.top(), 1600);
+    EXPECT_EQ(label.geometry(), QRect(201, 107, 135, 164));
+    // Controls that meet in twips meet on screen.
+    Label next(field.surface, "Label2");
+    next.setBoundsTwips(3020 + 2025, 1600, 100, 100);
+    EXPECT_EQ(next.geometry().left(), label.geometry().right() + 1);
+}
+
+TEST(ControlLayer, ImagesAndLabelsTakeTheMouseShapesAndLinesLetItThrough) {
+    Field field;
+    Label label(field.surface, "Label1");
+    label.setBoundsTwips(0, 0, 1500, 1500);
+    label.setOpaque(false); // transparent to the eye, not to the mouse
+    label.show();
+    Image image(field.surface, "Image1");
+    image.setBoundsTwips(1500, 0, 1500, 1500); // no picture: still catches the mouse
+    image.show();
+    Shape shape(field.surface, "Shape1");
+    shape.setBoundsTwips(0, 1500, 1500, 1500);
+    shape.show();
+    Line line(field.surface, "Line1");
+    line.setPoints(1500, 1500, 3000, 3000);
+    line.show();
+    int labelMoves = 0;
+    int imageMoves = 0;
+    label.onMouseMove = [&](const MouseArgs&) { ++labelMoves; };
+    image.onMouseMove = [&](const MouseArgs&) { ++imageMoves; };
+    field.show();
+
+    drive::moveTo(label);
+    drive::moveTo(image);
+    EXPECT_EQ(labelMoves, 1);
+    EXPECT_EQ(imageMoves, 1);
+    EXPECT_EQ(field.surfaceMoves, 0); // moves without a button arrive and stop there
+
+    drive::moveTo(shape);
+    drive::press(shape);
+    drive::release(shape);
+    drive::mouseMove(*field.surface, line.geometry().center());
+    EXPECT_EQ(field.surfaceMoves, 2);
+    EXPECT_EQ(field.surfacePresses, 1);
+}
+
+TEST(ControlLayer, TheReleaseGoesToTheControlThatWasPressed) {
+    Field field;
+    Image a(field.surface, "Image3", 0);
+    a.setBoundsTwips(0, 0, 735, 735);
+    a.show();
+    Image b(field.surface, "Image3", 1);
+    b.setBoundsTwips(1500, 0, 735, 735);
+    b.show();
+    std::vector<std::string> events;
+    a.onMouseDown = [&](const MouseArgs& m) {
+        events.push_back(m.button == Qt::RightButton ? "a down right" : "a down");
+    };
+    a.onMouseUp = [&](const MouseArgs&) { events.push_back("a up"); };
+    b.onMouseDown = [&](const MouseArgs&) { events.push_back("b down"); };
+    b.onMouseUp = [&](const MouseArgs&) { events.push_back("b up"); };
+    a.onClick = [&] { events.push_back("a click"); };
+    field.show();
+
+    drive::press(a);
+    drive::release(b); // the pointer left a before the button came up
+    drive::press(a, Qt::RightButton);
+    drive::release(a, Qt::RightButton);
+    EXPECT_EQ(events, (std::vector<std::string>{"a down", "a up", "a down right", "a up"}));
+    // A release elsewhere is no click; neither is the right button.
+
+    events.clear();
+    drive::click(a);
+    EXPECT_EQ(events, (std::vector<std::string>{"a down", "a up", "a click"}));
+}
+
+TEST(ControlLayer, ADoubleClickIsTwoPressesAndTwoReleases) {
+    Field field;
+    Image hole(field.surface, "Image3", 0);
+    hole.setBoundsTwips(0, 0, 735, 735);
+    hole.show();
+    int downs = 0;
+    int ups = 0;
+    hole.onMouseDown = [&](const MouseArgs&) { ++downs; };
+    hole.onMouseUp = [&](const MouseArgs&) { ++ups; };
+    field.show();
+    drive::doubleClick(hole);
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(ups, 2);
+}
+
+TEST(ControlLayer, ArraysLoadCopiesOfTheTemplateThatStartHidden) {
+    Field field;
+    ControlArray<Label> counters("Label4");
+    int wired = 0;
+    counters.wire = [&](int, Label&) { ++wired; };
+    Label& templ = counters.add(field.surface, 0);
+    templ.setBoundsTwips(7920, 3600, 255, 255);
+    templ.setCaption("0");
+    templ.setBackColor(QColor(255, 192, 128));
+    templ.setBorder(true);
+    templ.setVisible(true);
+
+    Label& copy = counters.load(1);
+    EXPECT_EQ(counters.count(), 2);
+    EXPECT_EQ(copy.caption(), "0");
+    EXPECT_EQ(copy.backColor(), QColor(255, 192, 128));
+    EXPECT_TRUE(copy.border());
+    EXPECT_EQ(copy.left(), 7920);
+    EXPECT_EQ(copy.widthTwips(), 255);
+    EXPECT_TRUE(copy.isHidden());
+    EXPECT_EQ(copy.objectName(), "Label4");
+    EXPECT_EQ(copy.property("index").toInt(), 1);
+    EXPECT_EQ(wired, 2);
+
+    ControlArray<Image> marks("Image6");
+    Image& mark = marks.add(field.surface, 0);
+    auto picture = std::make_shared<const PictureData>(":/pictures/mark-stroke.svg", QSize(32, 32));
+    mark.setPicture(picture);
+    mark.setStretch(true);
+    EXPECT_EQ(marks.load(1).picture(), picture); // the very same picture, not a copy
+    EXPECT_TRUE(marks[1].stretch());
+
+    QPointer<Label> gone(&copy);
+    counters.unload(1);
+    EXPECT_EQ(counters.count(), 1);
+    EXPECT_FALSE(counters.exists(1));
+    EXPECT_TRUE(gone.isNull()); // removed from the window, not only forgotten
+}
+
+TEST(ControlLayer, StackingKeepsPushButtonsInFront) {
+    Field field;
+    Image back(field.surface, "Image1");
+    CommandButton button(field.surface, "Command1");
+    Image front(field.surface, "Image2");
+    // front was made last, so it lies over the button until the button is raised.
+    button.raise();
+    auto order = [&] {
+        std::vector<QObject*> siblings;
+        for (QObject* child : field.surface->children())
+            if (child->isWidgetType())
+                siblings.push_back(child);
+        return siblings;
+    };
+    back.bringToFront();
+    EXPECT_EQ(order(), (std::vector<QObject*>{&front, &back, &button}));
+    back.sendToBack();
+    EXPECT_EQ(order(), (std::vector<QObject*>{&back, &front, &button}));
+}
+
+TEST(ControlLayer, LabelsReadAndWriteNumbersAndSizeThemselves) {
+    Field field;
+    Label label(field.surface, "Label1");
+    label.setCaption("7");
+    label.setNumber(label.number() - 1);
+    EXPECT_EQ(label.caption(), "6");
+    label.setCaption("");
+    EXPECT_EQ(label.number(), 0);
+    label.setNumber(-15);
+    EXPECT_EQ(label.caption(), "-15");
+
+    label.setBoundsTwips(0, 0, 100, 100);
+    label.setAutoSize(true);
+    label.setCaption("hola@quorvane.example");
+    const int wide = label.widthTwips();
+    label.setCaption("h");
+    EXPECT_GT(wide, label.widthTwips());
+    EXPECT_GT(label.widthTwips(), 0);
+}
+
+TEST(ControlLayer, AMenuTickIsTheGamesStateNotQts) {
+    QMainWindow window;
+    QMenu* menu = window.menuBar()->addMenu("Juego");
+    MenuItem sound(*menu, "MnuS", "Sonido");
+    sound.setChecked(true);
+    int clicks = 0;
+    bool tickSeen = false;
+    sound.onClick = [&] {
+        ++clicks;
+        tickSeen = sound.checked();
+    };
+    sound.action().trigger();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(tickSeen);        // the handler sees the tick as it was
+    EXPECT_TRUE(sound.checked()); // and nothing but the handler changes it
+    EXPECT_TRUE(sound.action().isChecked());
+
+    MenuItem plain(*menu, "MnuNew", "Nuevo");
+    EXPECT_FALSE(plain.action().isCheckable()); // no empty tick box on plain items
+}
+
+TEST(ControlLayer, ButtonCaptionsBreakAtCarriageReturns) {
+    Field field;
+    CommandButton button(field.surface, "Command1");
+    button.setCaption("Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(button.caption(), "Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(button.text(), "Ronda: 1\n\nJugador 1");
+}

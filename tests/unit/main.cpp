@@ -1,0 +1,15 @@
+// The unit tests run with a Qt application, offscreen.
+#include "platform/fonts.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    trompalo::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
