@@ -34,7 +34,7 @@ Qt::MouseButton buttonOf(const QString& word) {
     return word == QLatin1String("right") ? Qt::RightButton : Qt::LeftButton;
 }
 
-QString modalName(const testing::ScriptedServices& services) {
+QString modalName(const testkit::ScriptedServices& services) {
     const auto& modals = services.openModals();
     return modals.empty() ? QString() : modals.back().name;
 }
@@ -49,14 +49,14 @@ QStringList Runner::run(const Script& script) {
     soundsChecked_ = shellChecked_ = beepsChecked_ = 0;
     held_ = {};
 
-    testing::ScriptedServices services;
+    testkit::ScriptedServices services;
     services_ = &services;
     bool starting = true;
     services.whileModal = [&](QWidget& window) {
         if (starting && !script.splashKeep &&
             window.objectName() == QLatin1String("FormQuorvane")) {
             // The player closes the splash.
-            testing::click(*static_cast<FormQuorvane&>(window).lblClick);
+            testkit::click(*static_cast<FormQuorvane&>(window).lblClick);
             if (!window.isHidden()) {
                 failures_ << QStringLiteral(
                                  "%1:0: expected a click to close the splash, got it open")
@@ -81,9 +81,9 @@ QStringList Runner::run(const Script& script) {
         }
         // A button still held goes up before the program ends.
         if (held_ & Qt::LeftButton)
-            testing::mouseRelease(*form1.surface, QPoint(0, 0), Qt::LeftButton);
+            testkit::mouseRelease(*form1.surface, QPoint(0, 0), Qt::LeftButton);
         if (held_ & Qt::RightButton)
-            testing::mouseRelease(*form1.surface, QPoint(0, 0), Qt::RightButton);
+            testkit::mouseRelease(*form1.surface, QPoint(0, 0), Qt::RightButton);
         form1_ = nullptr;
     }
     QCoreApplication::processEvents();
@@ -392,7 +392,7 @@ std::optional<Value> Runner::resolve(const Expected& e, QString& why) const {
 }
 
 void Runner::execute(const Command& c) {
-    testing::ScriptedServices& services = *services_;
+    testkit::ScriptedServices& services = *services_;
     const QString& v = c.verb;
     auto controlWidget = [&](QString& why) -> QWidget* {
         QObject* object = control(*c.ref, why);
@@ -431,15 +431,15 @@ void Runner::execute(const Command& c) {
         }
         const Qt::MouseButton button = buttonOf(c.word);
         if (v == QLatin1String("move")) {
-            testing::moveTo(*target);
+            testkit::moveTo(*target);
         } else if (v == QLatin1String("press")) {
             held_ |= button;
-            testing::press(*target, button);
+            testkit::press(*target, button);
         } else if (v == QLatin1String("release")) {
             held_ &= ~Qt::MouseButtons(button);
-            testing::release(*target, button);
+            testkit::release(*target, button);
         } else {
-            testing::click(*target, button);
+            testkit::click(*target, button);
         }
     } else if (v == QLatin1String("moveto") || v == QLatin1String("pressat") ||
                v == QLatin1String("releaseat")) {
@@ -447,18 +447,18 @@ void Runner::execute(const Command& c) {
                         static_cast<int>(std::floor(c.numbers[1] / kTwipsPerPixel)));
         const Qt::MouseButton button = buttonOf(c.word);
         if (v == QLatin1String("moveto")) {
-            testing::mouseMove(*form1_->surface, at);
+            testkit::mouseMove(*form1_->surface, at);
         } else if (v == QLatin1String("pressat")) {
             held_ |= button;
-            testing::mousePress(*form1_->surface, at, button);
+            testkit::mousePress(*form1_->surface, at, button);
         } else {
             held_ &= ~Qt::MouseButtons(button);
-            testing::mouseRelease(*form1_->surface, at, button);
+            testkit::mouseRelease(*form1_->surface, at, button);
         }
     } else if (v == QLatin1String("key")) {
-        testing::typeKey(static_cast<int>(c.numbers[0]), form1_);
+        testkit::typeKey(static_cast<int>(c.numbers[0]), form1_);
     } else if (v == QLatin1String("menu")) {
-        if (!testing::chooseMenu(*form1_, c.text))
+        if (!testkit::chooseMenu(*form1_, c.text))
             fail(c, QStringLiteral("a menu item %1").arg(quoted(c.text)),
                  QStringLiteral("no such item"));
     } else if (v == QLatin1String("answer")) {
@@ -476,14 +476,14 @@ void Runner::execute(const Command& c) {
             fail(c, QStringLiteral("a button %1").arg(c.word), QStringLiteral("no such button"));
             return;
         }
-        testing::click(*button);
+        testkit::click(*button);
     } else if (v == QLatin1String("close")) {
         QWidget* target = window(c.word);
         if (!target || !target->isVisible()) {
             fail(c, QStringLiteral("an open window %1").arg(c.word), QStringLiteral("none"));
             return;
         }
-        testing::closeWindow(*target);
+        testkit::closeWindow(*target);
     } else if (v == QLatin1String("clear")) {
         if (c.word == QLatin1String("sounds"))
             soundsChecked_ = static_cast<int>(services.sounds.size());

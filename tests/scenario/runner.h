@@ -14,7 +14,7 @@ class QWidget;
 
 namespace trompalo {
 class Form1;
-namespace testing {
+namespace testkit {
 class ScriptedServices;
 }
 } // namespace trompalo
@@ -49,7 +49,7 @@ private:
     int shellChecked_ = 0;
     int beepsChecked_ = 0;
     Qt::MouseButtons held_;
-    testing::ScriptedServices* services_ = nullptr;
+    testkit::ScriptedServices* services_ = nullptr;
     Form1* form1_ = nullptr;
 };
 

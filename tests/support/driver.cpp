@@ -10,7 +10,7 @@
 #include <QWindow>
 #include <QtTest/QTest>
 
-namespace trompalo::testing {
+namespace trompalo::testkit {
 
 namespace {
 
@@ -128,4 +128,4 @@ bool chooseMenu(Form1& form1, const QString& captionOrName) {
     return false;
 }
 
-} // namespace trompalo::testing
+} // namespace trompalo::testkit

@@ -13,7 +13,7 @@ namespace trompalo {
 class Form1;
 }
 
-namespace trompalo::testing {
+namespace trompalo::testkit {
 
 // The mouse at a point of a widget (its centre by default), in the widget's own pixels.
 void mouseMove(QWidget& target, QPoint at);
@@ -42,4 +42,4 @@ void closeWindow(QWidget& window);
 // Returns false when there is no such item.
 bool chooseMenu(Form1& form1, const QString& captionOrName);
 
-} // namespace trompalo::testing
+} // namespace trompalo::testkit

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QMessageBox>
 
-namespace trompalo::testing {
+namespace trompalo::testkit {
 
 ScriptedServices::ScriptedServices() {
     seed(1);
@@ -86,4 +86,4 @@ void ScriptedServices::driveTimer(Timer& timer) {
     timer_ = &timer;
 }
 
-} // namespace trompalo::testing
+} // namespace trompalo::testkit

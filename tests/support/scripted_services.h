@@ -17,7 +17,7 @@
 
 class QWidget;
 
-namespace trompalo::testing {
+namespace trompalo::testkit {
 
 class ScriptedServices final : public Services {
 public:
@@ -75,4 +75,4 @@ private:
     Timer* timer_ = nullptr;
 };
 
-} // namespace trompalo::testing
+} // namespace trompalo::testkit

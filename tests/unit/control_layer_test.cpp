@@ -20,7 +20,7 @@
 #include <memory>
 
 using namespace trompalo;
-namespace drive = trompalo::testing;
+namespace drive = trompalo::testkit;
 
 namespace {
 
