@@ -29,23 +29,23 @@ bool Form1::MarkHit() {
 
     const int row = Image2[c].top();
     const int column = grid ? 0 : Label6[p + 3].left();
-    Label& counter = p == 1 ? Label4[c] : Label8[c];
+    auto counter = [&]() -> Label& { return p == 1 ? Label4[c] : Label8[c]; };
     const int count = m.Marks[p][h];
     if (count < 3) {
         if (count == 0) {
             if (grid)
-                counter.setCaption(QStringLiteral("1"));
+                counter().setCaption(QStringLiteral("1"));
             else
                 PlaceTableMark(Image6, row, column);
         } else if (count == 1) {
             if (grid)
-                counter.setCaption(QStringLiteral("2"));
+                counter().setCaption(QStringLiteral("2"));
             else
                 PlaceTableMark(Image7, row, column);
         } else if (!grid) {
             PlaceTableMark(Image8, row, column);
         } else {
-            counter.setVisible(false);
+            counter().setVisible(false);
             if (s.CellOwner[h] == 0) {
                 // The cell is claimed: a cross for player 1, a ring for the other.
                 ControlArray<Image>& marks = p == 1 ? Image7 : Image8;
