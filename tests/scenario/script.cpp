@@ -300,8 +300,12 @@ Command parseLine(const std::vector<Token>& t, int lineNumber, bool first) {
             throw ParseError(QStringLiteral("a key is a character code from 1 to 65535"));
         c.numbers.push_back(code);
     } else if (v == QLatin1String("menu")) {
-        expectCount(t, 1, 1);
-        c.text = t[1].text;
+        // A caption may be written in quotes or plainly, blanks and all.
+        expectCount(t, 1, 1000);
+        QStringList words;
+        for (std::size_t i = 1; i < t.size(); ++i)
+            words << t[i].text;
+        c.text = words.join(u' ');
     } else if (v == QLatin1String("answer")) {
         expectCount(t, 1, 1);
         c.word = oneOf(t[1], {QStringLiteral("OK"), QStringLiteral("Cancel")},

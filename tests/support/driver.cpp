@@ -100,7 +100,8 @@ void typeKey(int code, QWidget* fallback) {
     QWindow* window = QGuiApplication::modalWindow();
     if (!window)
         window = QGuiApplication::focusWindow();
-    if (!window && fallback && fallback->isVisible())
+    // A window that was closed keeps no focus: the window behind it has it again.
+    if ((!window || !window->isVisible()) && fallback && fallback->isVisible())
         window = fallback->windowHandle();
     if (!window)
         return;

@@ -80,6 +80,8 @@ void ScriptedServices::showModal(QDialog& window) {
 
 void ScriptedServices::processEvents() {
     QCoreApplication::processEvents();
+    if (duringProcessEvents)
+        duringProcessEvents();
 }
 
 void ScriptedServices::driveTimer(Timer& timer) {
