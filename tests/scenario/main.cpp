@@ -4,6 +4,7 @@
 #include "script.h"
 
 #include "platform/fonts.h"
+#include "support/quiet_qt.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    trompalo::testkit::quietPlatformNotes();
     QApplication app(argc, argv);
     trompalo::installFontSubstitutes();
     if (argc < 2) {

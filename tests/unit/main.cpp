@@ -1,5 +1,6 @@
 // The unit tests run with a Qt application, offscreen.
 #include "platform/fonts.h"
+#include "support/quiet_qt.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    trompalo::testkit::quietPlatformNotes();
     QApplication app(argc, argv);
     trompalo::installFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);

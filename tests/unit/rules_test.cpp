@@ -26,7 +26,7 @@ struct Draws {
 
 TEST(Rules, EveryDrawOfTwentyNineGivesItsCharacter) {
     // d = 1..29 maps to the cast with the game's weights; 29 draws once more.
-    const std::array<int, 29> expected{0, 1, 1, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5, 6,
+    const std::array<int, 29> expected{0, 1, 1, 2, 2, 3, 3, 3, 4, 4, 4,  5,  5,  5, 6,
                                        6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 10, 10, 11, -1};
     for (int d = 1; d <= 28; ++d) {
         Draws draws{{(d - 0.5) / 29.0}};

@@ -1,0 +1,26 @@
+#include "quiet_qt.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace trompalo::testkit {
+
+namespace {
+
+QtMessageHandler previous = nullptr;
+
+void handler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("does not support propagateSizeHints")) ||
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previous)
+        previous(type, context, message);
+}
+
+} // namespace
+
+void quietPlatformNotes() {
+    previous = qInstallMessageHandler(handler);
+}
+
+} // namespace trompalo::testkit
