@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace trompalo {
 
 namespace {
@@ -29,6 +31,11 @@ QRadioButton* option(std::map<int, QRadioButton*>& array, const char* name, int 
     button->setProperty("index", index);
     button->setFont(font);
     placeTwips(*button, left, top, width, height);
+    // A caption wider than its place (fonts differ between systems) may use
+    // the room left in its frame rather than be cut.
+    const int room = frame->width() - button->x() - 2;
+    if (button->sizeHint().width() > button->width())
+        button->resize(std::min(button->sizeHint().width(), room), button->height());
     array[index] = button;
     return button;
 }

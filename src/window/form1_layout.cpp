@@ -240,7 +240,8 @@ void Form1::buildControls() {
     Command1 = new CommandButton(s, QStringLiteral("Command1"));
     placeTwips(*Command1, 2040, 2280, 3495, 1335);
     Command1->setFaceColor(kYellow);
-    Command1->setFont(plain);
+    // The announcement between turns is read from the other side of the desk.
+    Command1->setFont(layoutFont(12, true));
     Command1->setFocusPolicy(Qt::NoFocus);
     Command1->setVisible(false);
 
