@@ -7,9 +7,13 @@
 
 namespace trompalo {
 
+#ifndef TROMPALO_DATA_FROM_BIN
+#define TROMPALO_DATA_FROM_BIN "../share/trompalo"
+#endif
+
 QStringList programFolders() {
     const QString own = QCoreApplication::applicationDirPath();
-    return {own, QDir::cleanPath(own + QStringLiteral("/../share/trompalo"))};
+    return {own, QDir::cleanPath(own + QStringLiteral("/" TROMPALO_DATA_FROM_BIN))};
 }
 
 QString findProgramFile(const QString& bareName) {

@@ -1,6 +1,6 @@
 // Where the program finds the files that lie beside it: its sounds and its
 // help file. They are looked for in the program's own folder, then in the
-// share folder of an installation (PREFIX/share/trompalo beside PREFIX/bin).
+// share folder of an installation (PREFIX/share/trompalo for PREFIX/bin).
 #pragma once
 
 #include <QString>
