@@ -4,6 +4,7 @@
 #include "window/form1.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 #include <array>
 
@@ -79,6 +80,14 @@ void Form3::showEvent(QShowEvent* event) {
     // Shown without a window manager to activate it, the legend fills in all the same.
     Form_Activate();
     QDialog::showEvent(event);
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    // Only the close button closes the legend: Escape is no way out here.
+    if (event->key() == Qt::Key_Escape)
+        event->accept();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void Form3::Form_Activate() {

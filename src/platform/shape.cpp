@@ -27,6 +27,11 @@ void Shape::setBorderStyle(Qt::PenStyle style) {
     update();
 }
 
+void Shape::setBorderWidth(int pixels) {
+    borderWidth_ = pixels < 1 ? 1 : pixels;
+    update();
+}
+
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (fill_.isValid())
@@ -34,9 +39,10 @@ void Shape::paintEvent(QPaintEvent*) {
     if (borderStyle_ != Qt::NoPen) {
         QPen pen(border_);
         pen.setStyle(borderStyle_);
-        pen.setWidth(1);
+        pen.setWidth(borderWidth_);
         painter.setPen(pen);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const int inset = borderWidth_ / 2;
+        painter.drawRect(rect().adjusted(inset, inset, -1 - inset, -1 - inset));
     }
 }
 

@@ -15,6 +15,7 @@ public:
     void setFillColor(const QColor& color); // invalid colour: no fill
     void setBorderColor(const QColor& color);
     void setBorderStyle(Qt::PenStyle style);
+    void setBorderWidth(int pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,6 +24,7 @@ private:
     QColor fill_;
     QColor border_{Qt::black};
     Qt::PenStyle borderStyle_ = Qt::SolidLine;
+    int borderWidth_ = 1;
 };
 
 // A straight line between two points of a window, in twips; the mouse passes

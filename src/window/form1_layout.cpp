@@ -104,9 +104,14 @@ void Form1::buildControls() {
         hole.setVisible(true);
         Shape& marker = Shape1.add(s, i);
         marker.setBoundsTwips(holes[i][0], holes[i][1], 735, 735);
-        marker.setFillColor(kLightYellow);
-        marker.setBorderColor(QColor(128, 96, 0));
+        // A light-yellow square that lets the hole's drawing show through,
+        // with a dotted outline to find the hole by.
+        QColor fill = kLightYellow;
+        fill.setAlpha(150);
+        marker.setFillColor(fill);
+        marker.setBorderColor(QColor(160, 120, 0));
         marker.setBorderStyle(Qt::DotLine);
+        marker.setBorderWidth(2);
         marker.setVisible(false);
     }
 

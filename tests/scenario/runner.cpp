@@ -491,6 +491,14 @@ void Runner::execute(const Command& c) {
             shellChecked_ = static_cast<int>(services.shellTargets.size());
         else
             beepsChecked_ = services.beeps;
+    } else if (v == QLatin1String("shot")) {
+        // A picture of what the player sees: the open modal window, else the game window.
+        const auto& modals = services.openModals();
+        QWidget* shown = !modals.empty() && modals.back().widget ? modals.back().widget.data()
+                                                                 : form1_;
+        if (!shown->grab().save(c.text))
+            fail(c, QStringLiteral("a picture saved as %1").arg(quoted(c.text)),
+                 QStringLiteral("no file written"));
     } else if (v == QLatin1String("print")) {
         QString why;
         const auto value = read(*c.ref, why);

@@ -318,6 +318,11 @@ Command parseLine(const std::vector<Token>& t, int lineNumber, bool first) {
         c.word = oneOf(t[1],
                        {QStringLiteral("sounds"), QStringLiteral("shell"), QStringLiteral("beeps")},
                        QStringLiteral("what to clear"));
+    } else if (v == QLatin1String("shot")) {
+        expectCount(t, 1, 1);
+        if (!t[1].quoted)
+            throw ParseError(QStringLiteral("\"shot\" needs a file name in quotes"));
+        c.text = t[1].text;
     } else if (v == QLatin1String("print")) {
         expectCount(t, 1, 1);
         c.ref = parseReference(t[1]);
