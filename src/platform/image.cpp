@@ -33,7 +33,9 @@ void Image::paintEvent(QPaintEvent*) {
     if (size.isEmpty())
         return;
     QPainter painter(this);
-    painter.drawPixmap(QPoint(0, 0), picture_->render(size, devicePixelRatioF()));
+    // Drawn for the device's pixel ratio (the screen's, or an image's when the
+    // window is rendered to one), so that it is never scaled up blurred.
+    painter.drawPixmap(QPoint(0, 0), picture_->render(size, targetPixelRatio(painter)));
 }
 
 } // namespace trompalo

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -38,6 +39,15 @@ QPixmap PictureData::render(QSize size, qreal dpr) const {
         cachedDpr_ = dpr;
     }
     return cached_;
+}
+
+qreal targetPixelRatio(const QPainter& painter) {
+    // A window rendered to an image paints through its own device: the engine
+    // knows the real target.
+    if (const QPaintEngine* engine = painter.paintEngine())
+        if (const QPaintDevice* target = engine->paintDevice())
+            return target->devicePixelRatioF();
+    return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
 }
 
 QIcon PictureData::icon() const {

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QIcon;
+class QPainter;
 
 namespace trompalo {
 
@@ -38,6 +39,10 @@ private:
     mutable QSize cachedSize_;
     mutable qreal cachedDpr_ = 0;
 };
+
+// The pixel ratio of what a painter really paints on: the screen's backing
+// store, or an image a window is rendered to.
+qreal targetPixelRatio(const QPainter& painter);
 
 // Pictures are compared by identity: two controls show the same picture when they
 // hold the same handle. An empty handle is "no picture".

@@ -25,7 +25,7 @@ void Surface::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), backColor_.isValid() ? backColor_ : palette().color(QPalette::Window));
     if (background_)
         painter.drawPixmap(QPoint(0, 0),
-                           background_->render(background_->pixels(), devicePixelRatioF()));
+                           background_->render(background_->pixels(), targetPixelRatio(painter)));
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {

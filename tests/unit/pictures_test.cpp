@@ -1,0 +1,146 @@
+// The game's pictures: drawn at their exact sizes, mirror pairs as mirror
+// images, transparent where they must be, and sharp at any pixel ratio.
+#include "support/scripted_services.h"
+#include "window/form1.h"
+#include "window/picture_catalog.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <gtest/gtest.h>
+
+using namespace trompalo;
+
+namespace {
+
+QImage render(const PictureSpec& spec, qreal dpr = 1.0) {
+    return PictureData(spec.resource, spec.pixels, spec.mirrored).renderImage(spec.pixels, dpr);
+}
+
+// The share of pixels of two images of one size that differ by more than a
+// little in any channel.
+double differing(const QImage& a, const QImage& b) {
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 24 || std::abs(qGreen(p) - qGreen(q)) > 24 ||
+                std::abs(qBlue(p) - qBlue(q)) > 24 || std::abs(qAlpha(p) - qAlpha(q)) > 24)
+                ++different;
+        }
+    return static_cast<double>(different) / (a.width() * a.height());
+}
+
+} // namespace
+
+TEST(Pictures, EveryDrawingIsThereAtItsExactSize) {
+    for (const PictureSpec& spec : pictureCatalog()) {
+        SCOPED_TRACE(spec.name);
+        QSvgRenderer drawing(QString::fromLatin1(spec.resource));
+        ASSERT_TRUE(drawing.isValid());
+        EXPECT_EQ(drawing.defaultSize(), spec.pixels);
+        EXPECT_EQ(drawing.viewBox().size(), spec.pixels);
+        const QImage natural = render(spec);
+        EXPECT_EQ(natural.size(), spec.pixels);
+        const QImage doubled = render(spec, 2.0);
+        EXPECT_EQ(doubled.size(), spec.pixels * 2);
+        EXPECT_EQ(doubled.deviceIndependentSize().toSize(), spec.pixels);
+    }
+    // The sizes the game's places are made for.
+    EXPECT_EQ(pictureSpec(PictureId::Field).pixels, QSize(496, 413));
+    EXPECT_EQ(pictureSpec(PictureId::Burst).pixels, QSize(131, 102));
+    EXPECT_EQ(pictureSpec(PictureId::Golpe1).pixels, QSize(242, 138));
+    EXPECT_EQ(pictureSpec(PictureId::MakerLogo).pixels, QSize(230, 229));
+    for (int c = 0; c < 14; ++c)
+        EXPECT_EQ(pictureSpec(characterPicture(c)).pixels, QSize(32, 32));
+}
+
+TEST(Pictures, MirrorPairsAreMirrorImages) {
+    int pairs = 0;
+    const auto catalog = pictureCatalog();
+    for (std::size_t i = 1; i < catalog.size(); ++i) {
+        if (!catalog[i].mirrored)
+            continue;
+        const PictureSpec& odd = catalog[i];
+        const PictureSpec& even = catalog[i - 1];
+        SCOPED_TRACE(odd.name);
+        EXPECT_FALSE(even.mirrored);
+        EXPECT_STREQ(odd.resource, even.resource);
+        const QImage a = render(even).convertToFormat(QImage::Format_ARGB32);
+        const QImage b = render(odd).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_LT(differing(a.mirrored(true, false), b), 0.002);
+        // And the pose is not symmetric itself: the pair really faces both ways.
+        EXPECT_GT(differing(a, b), 0.02);
+        ++pairs;
+    }
+    EXPECT_EQ(pairs, 9); // the standing hero, three wind-ups, five strikes
+}
+
+TEST(Pictures, TransparentWhereTheGameDrawsThemOverOthers) {
+    for (const PictureSpec& spec : pictureCatalog()) {
+        SCOPED_TRACE(spec.name);
+        const QImage image = render(spec).convertToFormat(QImage::Format_ARGB32);
+        int clear = 0;
+        int solid = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const int alpha = qAlpha(image.pixel(x, y));
+                clear += alpha == 0 ? 1 : 0;
+                solid += alpha == 255 ? 1 : 0;
+            }
+        const int all = image.width() * image.height();
+        if (spec.opaque) {
+            EXPECT_EQ(solid, all);
+        } else {
+            // The cast (busts that rise from the bottom edge), marks, burst and
+            // icons: clear above the figure, a figure in between.
+            for (QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0)})
+                EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
+            EXPECT_GT(clear, all / 10);
+            EXPECT_GT(solid, all / 10);
+        }
+    }
+    // The hero's poses stand on white.
+    const QImage stand = render(pictureSpec(PictureId::Mira0));
+    EXPECT_EQ(stand.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+TEST(Pictures, TheWindowDrawsThemSharpAtDoubleResolution) {
+    testkit::ScriptedServices services;
+    Form1 form1(services);
+    form1.Form_Load();
+    // A character in a hole, drawn by the window into an image of twice the pixels.
+    Image& hole = form1.Image3[0];
+    hole.setPicture(form1.Image2[0].picture());
+    QImage shot(form1.surface->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    shot.setDevicePixelRatio(2.0);
+    shot.fill(Qt::black);
+    form1.surface->render(&shot);
+    const QRect inShot(hole.geometry().topLeft() * 2, hole.geometry().size() * 2);
+    // Everything below in device pixels.
+    auto pixels = [](QImage image) {
+        image.setDevicePixelRatio(1.0);
+        return image.convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage drawn = pixels(shot.copy(inShot));
+    const QImage field = pixels(form1.picture(PictureId::Field)->renderImage(QSize(496, 413), 2.0));
+    // What the hole should show: the field, then the picture rendered for 98 x 98 pixels.
+    QImage expected = field.copy(inShot);
+    {
+        QPainter painter(&expected);
+        painter.drawImage(QPoint(0, 0),
+                          pixels(form1.Image2[0].picture()->renderImage(hole.size(), 2.0)));
+    }
+    EXPECT_LT(differing(drawn, expected), 0.01);
+    // A picture scaled up from its 49-pixel rendering would look different.
+    QImage blurred = field.copy(inShot);
+    {
+        QPainter painter(&blurred);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(QPoint(0, 0), inShot.size()),
+                          pixels(form1.Image2[0].picture()->renderImage(hole.size(), 1.0)));
+    }
+    EXPECT_GT(differing(drawn, blurred), 0.02);
+}
