@@ -1,5 +1,6 @@
 #include "platform/qt_services.h"
 
+#include "platform/message_box.h"
 #include "platform/program_files.h"
 #include "platform/timer.h"
 
@@ -7,7 +8,6 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QMessageBox>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -85,13 +85,9 @@ void QtServices::openDocument(QWidget*, const QString& target) {
 
 MsgAnswer QtServices::messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
                                  MsgIcon icon) {
-    QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Information,
-                    QString::fromLatin1(kMessageTitle), text,
-                    buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                    : QMessageBox::Ok,
-                    owner);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    const auto box = makeMessageBox(owner, text, buttons, icon);
+    box->exec();
+    return answerOf(*box);
 }
 
 void QtServices::beep() {

@@ -1,5 +1,6 @@
 #include "scripted_services.h"
 
+#include "platform/message_box.h"
 #include "platform/timer.h"
 
 #include <QCoreApplication>
@@ -59,19 +60,9 @@ void ScriptedServices::runModal(QWidget& window, const QString& name) {
 
 MsgAnswer ScriptedServices::messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
                                        MsgIcon icon) {
-    QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Information,
-                    QString::fromLatin1(kMessageTitle), text,
-                    buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                    : QMessageBox::Ok,
-                    owner);
-    box.setObjectName(QStringLiteral("msgbox"));
-    runModal(box, QStringLiteral("msgbox"));
-    const QAbstractButton* clicked = box.clickedButton();
-    if (!clicked)
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
-    return box.standardButton(const_cast<QAbstractButton*>(clicked)) == QMessageBox::Ok
-               ? MsgAnswer::Ok
-               : MsgAnswer::Cancel;
+    const auto box = makeMessageBox(owner, text, buttons, icon);
+    runModal(*box, box->objectName());
+    return answerOf(*box);
 }
 
 void ScriptedServices::showModal(QDialog& window) {

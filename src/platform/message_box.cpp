@@ -1,0 +1,25 @@
+#include "platform/message_box.h"
+
+#include <QAbstractButton>
+
+namespace trompalo {
+
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget* owner, const QString& text, MsgButtons buttons,
+                                            MsgIcon icon) {
+    auto box = std::make_unique<QMessageBox>(
+        icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Information,
+        QString::fromLatin1(kMessageTitle), text,
+        buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+        owner);
+    box->setObjectName(QStringLiteral("msgbox"));
+    box->setDefaultButton(QMessageBox::Ok);
+    return box;
+}
+
+MsgAnswer answerOf(const QMessageBox& box) {
+    if (QAbstractButton* clicked = box.clickedButton())
+        return box.standardButton(clicked) == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    return box.standardButtons() == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
+} // namespace trompalo
