@@ -1,6 +1,6 @@
 // The client area of a window: its background colour and picture (drawn at
-// natural size from the top-left corner, never stretched) and the mouse events
-// that reach the window itself rather than one of its controls.
+// natural size from the top-left corner, never stretched). Its mouse events are
+// those that reach the window itself rather than one of its controls.
 #pragma once
 
 #include "platform/control.h"
@@ -8,7 +8,7 @@
 
 namespace trompalo {
 
-class Surface : public QWidget {
+class Surface : public Control {
     Q_OBJECT
 public:
     explicit Surface(QWidget* parent);
@@ -17,21 +17,12 @@ public:
     const Picture& backgroundPicture() const { return background_; }
     void setBackColor(const QColor& color);
 
-    MouseHandler onMouseMove;
-    MouseHandler onMouseDown;
-    std::function<void()> onClick;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     Picture background_;
     QColor backColor_;
-    bool leftPressed_ = false;
 };
 
 } // namespace trompalo
