@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <vector>
 
 namespace trompalo::scenario {
 
@@ -28,6 +29,19 @@ namespace {
 // the times a person would write.
 double tidy(double seconds) {
     return std::round(seconds * 1e9) / 1e9;
+}
+
+// The random draws that make the character draw give character c.
+std::vector<double> characterDraws(int c) {
+    // The middle of each character's first share of the 29 (12 and 13 share
+    // the last one and draw once more between them).
+    static constexpr int firstOf[] = {1, 2, 4, 6, 9, 12, 15, 18, 21, 24, 26, 28, 29, 29};
+    const double draw = (firstOf[c] - 0.5) / 29.0;
+    if (c == 12)
+        return {draw, 0.25};
+    if (c == 13)
+        return {draw, 0.75};
+    return {draw};
 }
 
 Qt::MouseButton buttonOf(const QString& word) {
@@ -413,6 +427,18 @@ void Runner::execute(const Command& c) {
     } else if (v == QLatin1String("tick")) {
         if (Timer* timer = services.timer())
             timer->fire();
+    } else if (v == QLatin1String("popup")) {
+        // The clock moves on past the least time between two pop-ups, and the
+        // next tick's event draws hole h and character c.
+        const int character = static_cast<int>(c.numbers[0]);
+        const int hole = static_cast<int>(c.numbers[1]);
+        services.setClock(tidy(services.now() + 0.3));
+        services.queueRandom(0); // the stage draw
+        services.queueRandom((hole + 0.5) / 10);
+        for (double draw : characterDraws(character))
+            services.queueRandom(draw);
+        if (Timer* timer = services.timer())
+            timer->fire();
     } else if (v == QLatin1String("run")) {
         const double start = services.now();
         const long steps = std::lround(c.numbers[0] / 0.1);
@@ -494,8 +520,8 @@ void Runner::execute(const Command& c) {
     } else if (v == QLatin1String("shot")) {
         // A picture of what the player sees: the open modal window, else the game window.
         const auto& modals = services.openModals();
-        QWidget* shown = !modals.empty() && modals.back().widget ? modals.back().widget.data()
-                                                                 : form1_;
+        QWidget* shown =
+            !modals.empty() && modals.back().widget ? modals.back().widget.data() : form1_;
         if (!shown->grab().save(c.text))
             fail(c, QStringLiteral("a picture saved as %1").arg(quoted(c.text)),
                  QStringLiteral("no file written"));

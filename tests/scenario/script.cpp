@@ -276,6 +276,15 @@ Command parseLine(const std::vector<Token>& t, int lineNumber, bool first) {
         }
     } else if (v == QLatin1String("tick")) {
         expectCount(t, 0, 0);
+    } else if (v == QLatin1String("popup")) {
+        expectCount(t, 2, 2);
+        const double character = toNumber(t[1]);
+        const double hole = toNumber(t[2]);
+        if (character < 0 || character > 13 || character != static_cast<int>(character))
+            throw ParseError(QStringLiteral("a character is 0 to 13"));
+        if (hole < 0 || hole > 9 || hole != static_cast<int>(hole))
+            throw ParseError(QStringLiteral("a hole is 0 to 9"));
+        c.numbers = {character, hole};
     } else if (v == QLatin1String("move")) {
         expectCount(t, 1, 1);
         c.ref = parseControl(t[1]);

@@ -1,0 +1,24 @@
+// The start of the bench programs that play the game window: headless on the
+// offscreen platform unless QT_QPA_PLATFORM says otherwise, without the
+// platform's notes, with the game's font substitutes.
+#pragma once
+
+#include "platform/fonts.h"
+#include "support/quiet_qt.h"
+
+#include <QApplication>
+
+namespace trompalo::bench {
+
+inline void beforeApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testkit::quietPlatformNotes();
+}
+
+inline void afterApplication() {
+    QApplication::setApplicationName(QStringLiteral("Trompalo"));
+    installFontSubstitutes();
+}
+
+} // namespace trompalo::bench
