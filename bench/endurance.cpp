@@ -103,26 +103,32 @@ int main(int argc, char* argv[]) {
             ++arrayFaults;
             std::printf("game %d (%s): after the new game Image6/7/8 hold %d/%d/%d, "
                         "Label4/Label8 %d/%d (expected 1/1/1, %d/%d)\n",
-                        game, kindName(kind), f.Image6.count(), f.Image7.count(),
-                        f.Image8.count(), f.Label4.count(), f.Label8.count(), counters, counters);
+                        game, kindName(kind), f.Image6.count(), f.Image7.count(), f.Image8.count(),
+                        f.Label4.count(), f.Label8.count(), counters, counters);
         }
 
         const bool completeTraining = kind == Kind::Entrenamiento && trainingGames++ % 2 == 0;
         if (!session.playToEnd(options, rng, completeTraining)) {
             ++unfinished;
-            std::printf("game %d (%s): no end announced (last message: %s)\n", game,
-                        kindName(kind),
-                        session.messages.isEmpty() ? "none"
-                                                   : qPrintable(session.messages.back()));
+            const Module1& m = session.form1.module1();
+            std::printf("  players %d, limit %s %d, round %d, player %d, marks of 1:", m.NumPlayers,
+                        qPrintable(m.LimitKind), m.LimitValue, m.RoundNo, m.CurrentPlayer);
+            for (int h = 1; h <= 9; ++h)
+                std::printf(" %d", m.Marks[1][h]);
+            std::printf("\n");
+            std::printf("game %d (%s): no end announced (last message: %s)\n", game, kindName(kind),
+                        session.messages.isEmpty() ? "none" : qPrintable(session.messages.back()));
         } else {
             ++played[kind == Kind::Entrenamiento
                          ? (completeTraining ? "Entrenamiento. (completed)"
                                              : "Entrenamiento. (retry refused)")
                          : kindName(kind)];
         }
-        // Keeps the record of message texts from growing with the run.
-        if (session.messages.size() > 64)
-            session.messages.remove(0, session.messages.size() - 8);
+        // The scripted services' records of messages and sounds belong to this
+        // harness, not to the game: they are emptied so that they do not grow.
+        session.messages.clear();
+        session.services.sounds.clear();
+        session.services.sounds.squeeze();
 
         if (game == checkpoint)
             rssAtCheckpoint = statusKiB("VmRSS");
@@ -145,8 +151,10 @@ int main(int argc, char* argv[]) {
     std::printf("endurance: VmRSS at game %d %ld KiB, at game %d %ld KiB: growth %+ld KiB "
                 "(limit: less than 1 MB)\n",
                 checkpoint, rssAtCheckpoint, games, rssAtEnd, growth);
-    std::printf("endurance: peak VmHWM after the session %ld KiB (%s)\n", statusKiB("VmHWM"),
-                mebibytes(statusKiB("VmHWM")).c_str());
+    std::printf("endurance: peak VmHWM after the session %ld KiB (%s); now RssAnon %ld KiB, "
+                "RssFile %ld KiB\n",
+                statusKiB("VmHWM"), mebibytes(statusKiB("VmHWM")).c_str(), statusKiB("RssAnon"),
+                statusKiB("RssFile"));
     std::printf("endurance: array faults %d, games without an announced end %d, stuck windows "
                 "%d\n",
                 arrayFaults, unfinished, session.stuckWindows);

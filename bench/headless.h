@@ -18,7 +18,7 @@ inline void beforeApplication() {
 
 inline void afterApplication() {
     QApplication::setApplicationName(QStringLiteral("Trompalo"));
-    installFontSubstitutes();
+    useGameFonts();
 }
 
 } // namespace trompalo::bench

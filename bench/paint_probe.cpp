@@ -1,7 +1,7 @@
 // Linked into the start-up probes: from the construction of the application
 // on, watches for the first paint event of a window; once that paint is done
 // (painted and handed to the window system), prints
-//   trompalo-probe: painted SECONDS WINDOW VmHWM KIB
+//   trompalo-probe: painted SECONDS WINDOW VmHWM KIB RssAnon KIB RssFile KIB
 // with SECONDS on the monotonic clock, and ends the process at once.
 #include <QApplication>
 #include <QTimer>
@@ -17,12 +17,13 @@
 
 namespace {
 
-long peakKiB() {
+// A "Name:  value kB" field of /proc/self/status, in KiB.
+long statusKiB(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(field + ":", 0) == 0)
+            return std::stol(line.substr(field.size() + 1));
     return -1;
 }
 
@@ -48,9 +49,10 @@ private:
     void report() const {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("trompalo-probe: painted %lld.%09ld %s VmHWM %ld\n",
+        std::printf("trompalo-probe: painted %lld.%09ld %s VmHWM %ld RssAnon %ld RssFile %ld\n",
                     static_cast<long long>(now.tv_sec), now.tv_nsec,
-                    window_.empty() ? "?" : window_.c_str(), peakKiB());
+                    window_.empty() ? "?" : window_.c_str(), statusKiB("VmHWM"),
+                    statusKiB("RssAnon"), statusKiB("RssFile"));
         std::fflush(stdout);
         _exit(0);
     }

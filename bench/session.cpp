@@ -161,7 +161,8 @@ bool Session::playTurns(const std::vector<int>& finisherHits, std::mt19937& rng)
         startTurn();
         const Module1& m = form1.module1();
         const bool byHits = m.LimitKind == QLatin1String("G");
-        const int budget = byHits ? m.LimitValue : static_cast<int>((turnLeft() - 0.5) / 0.3);
+        // The countdown ends a turn once less than a whole second is left.
+        const int budget = byHits ? m.LimitValue : static_cast<int>((turnLeft() - 1.5) / 0.3);
         const bool finisher = currentPlayer() == 1;
         const int hits = finisher ? budget : pick(rng, std::min(3, budget));
         for (int i = 0; i < hits && inPlay(); ++i) {
@@ -169,7 +170,8 @@ bool Session::playTurns(const std::vector<int>& finisherHits, std::mt19937& rng)
                 return false; // every hit made and no end announced
             const int c = finisher ? finisherHits[next++] : 9 + pick(rng, 2);
             const std::vector<int> free = emptyHoles();
-            const int hole = free[static_cast<std::size_t>(pick(rng, static_cast<int>(free.size())))];
+            const int hole =
+                free[static_cast<std::size_t>(pick(rng, static_cast<int>(free.size())))];
             popUp(c, hole);
             if (form1.Image3[hole].picture() != form1.Image2[c].picture())
                 return false;

@@ -1,4 +1,4 @@
-// trompalo-startup [--runs N] GAME_PROBE MINIMAL_PROBE: starts each probe N
+// trompalo-startup [--runs N] GAME_PROBE MINIMAL_PROBE [MORE_PROBE]: starts each probe N
 // times as a child process, in turn (after one warm-up start of each, not
 // counted), and reports the median wall time from the spawn to the moment the
 // probe's first window was painted, the ratio of the two medians, and the
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -33,6 +34,8 @@ struct Start {
     bool ok = false;
     double seconds = 0;
     long peakKiB = -1;
+    long anonKiB = -1;
+    long fileKiB = -1;
     std::string window;
 };
 
@@ -46,6 +49,8 @@ Start runOnce(const char* program) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
+    // The probes' own notes (the platform's warnings) are not part of the figures.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     char* argv[] = {const_cast<char*>(program), nullptr};
     pid_t pid = 0;
     const double spawned = monotonic();
@@ -83,9 +88,14 @@ Start runOnce(const char* program) {
     double painted = 0;
     char window[128] = {};
     long peak = -1;
-    if (std::sscanf(text.c_str() + at, "trompalo-probe: painted %lf %127s VmHWM %ld", &painted,
-                    window, &peak) != 3)
+    long anon = -1;
+    long file = -1;
+    if (std::sscanf(text.c_str() + at,
+                    "trompalo-probe: painted %lf %127s VmHWM %ld RssAnon %ld RssFile %ld", &painted,
+                    window, &peak, &anon, &file) != 5)
         return result;
+    result.anonKiB = anon;
+    result.fileKiB = file;
     result.ok = true;
     result.seconds = painted - spawned;
     result.peakKiB = peak;
@@ -99,6 +109,21 @@ template <class T> T median(std::vector<T> values) {
     return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+// What a probe stands for, by its program's name.
+std::string nameOf(const char* program) {
+    const std::string path(program);
+    const std::string base = path.substr(path.rfind('/') + 1);
+    if (base == "trompalo-probe-game")
+        return "game (splash painted)";
+    if (base == "trompalo-probe-minimal")
+        return "minimal Qt window";
+    if (base == "trompalo-probe-minimal-libs")
+        return "minimal + game's libs";
+    if (base == "trompalo-probe-minimal-text")
+        return "minimal + a line of text";
+    return base;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -110,8 +135,9 @@ int main(int argc, char* argv[]) {
         else
             probes.push_back(argv[i]);
     }
-    if (probes.size() != 2 || runs < 1) {
-        std::fprintf(stderr, "usage: trompalo-startup [--runs N] GAME_PROBE MINIMAL_PROBE\n");
+    if (probes.size() < 2 || probes.size() > 3 || runs < 1) {
+        std::fprintf(stderr, "usage: trompalo-startup [--runs N] GAME_PROBE MINIMAL_PROBE "
+                             "[MINIMAL_WITH_LIBRARIES_PROBE]\n");
         return 2;
     }
     const char* display = std::getenv("DISPLAY");
@@ -120,11 +146,14 @@ int main(int argc, char* argv[]) {
                 platform && *platform ? platform
                                       : (display ? ("X display " + std::string(display)).c_str()
                                                  : "the default platform"));
-    std::vector<double> seconds[2];
-    std::vector<long> peaks[2];
-    std::string windows[2];
+    const int count = static_cast<int>(probes.size());
+    std::vector<double> seconds[3];
+    std::vector<long> peaks[3];
+    std::vector<long> anons[3];
+    std::vector<long> files[3];
+    std::string windows[3];
     for (int round = -1; round < runs; ++round) {
-        for (int p = 0; p < 2; ++p) {
+        for (int p = 0; p < count; ++p) {
             const Start start = runOnce(probes[static_cast<std::size_t>(p)]);
             if (!start.ok)
                 return 1;
@@ -132,16 +161,18 @@ int main(int argc, char* argv[]) {
                 continue; // warm-up
             seconds[p].push_back(start.seconds);
             peaks[p].push_back(start.peakKiB);
+            anons[p].push_back(start.anonKiB);
+            files[p].push_back(start.fileKiB);
             windows[p] = start.window;
         }
     }
-    const char* names[] = {"game (splash painted)", "minimal Qt window"};
-    for (int p = 0; p < 2; ++p) {
+    for (int p = 0; p < count; ++p) {
         const auto [low, high] = std::minmax_element(seconds[p].begin(), seconds[p].end());
         std::printf("start-up: %-22s median %7.1f ms (min %.1f, max %.1f), first window "
-                    "painted: %s, VmHWM then %ld KiB\n",
-                    names[p], 1000 * median(seconds[p]), 1000 * *low, 1000 * *high,
-                    windows[p].c_str(), median(peaks[p]));
+                    "painted: %s, VmHWM then %ld KiB (RssAnon %ld, RssFile %ld)\n",
+                    nameOf(probes[static_cast<std::size_t>(p)]).c_str(), 1000 * median(seconds[p]),
+                    1000 * *low, 1000 * *high, windows[p].c_str(), median(peaks[p]),
+                    median(anons[p]), median(files[p]));
     }
     std::printf("start-up: ratio game / minimal %.2f (target: at most 1.5)\n",
                 median(seconds[0]) / median(seconds[1]));

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Trompalo"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setDesktopFileName(QStringLiteral("trompalo"));
-    trompalo::installFontSubstitutes();
+    trompalo::useGameFonts();
 
     trompalo::QtServices services;
     trompalo::Form1 form1(services);

@@ -30,7 +30,7 @@ Label* label(QWidget* parent, const char* name, int left, int top, int width, in
 }
 
 void linkStyle(Label& link) {
-    link.setCaptionFont(layoutFont(9.75, false, "Arial"));
+    link.setCaptionFont(layoutFont(9.75));
     link.setAutoSize(true);
     link.setCursor(Qt::PointingHandCursor);
 }
@@ -61,7 +61,7 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
     imgIcono->setVisible(true);
 
     lblTitulo = label(s, "lblTitulo", 956, 180, 2955, 375, QStringLiteral("Plintovaro 1.0"),
-                      Qt::white, layoutFont(12, true, "Arial Black"));
+                      Qt::white, layoutFont(12, true, Face::Heavy));
     lblCreadoPor = label(s, "lblCreadoPor", 956, 480, 2295, 255,
                          QStringLiteral("Creado por Quorvane"), Qt::white, plain);
 
@@ -79,8 +79,7 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
     lblURL = label(s, "lblURL", 1635, 4605, 1485, 240, QStringLiteral("www.quorvane.example"),
                    kLink, plain);
     linkStyle(*lblURL);
-    lblTexto = label(s, "lblTexto", 240, 4980, 4185, 1005, QString(), kGrey,
-                     layoutFont(9, false, "Arial"));
+    lblTexto = label(s, "lblTexto", 240, 4980, 4185, 1005, QString(), kGrey, layoutFont(9));
     lblClick = label(s, "lblClick", 2805, 5955, 1320, 210, QStringLiteral("[click para cerrar]"),
                      QColor(255, 255, 192), plain, Qt::AlignHCenter);
 

@@ -1,18 +1,23 @@
-// Fonts of the game's windows, given as the classic face names and point sizes
-// of the layout; each is mapped to a face of the same kind on this system, sized
-// in pixels so that text keeps its place at any screen resolution.
+// Fonts of the game's windows. The layout gives point sizes of classic faces
+// (a plain sans serif, and a heavy one for the About window's title); the game
+// uses one sans-serif family found on the system for all of them, sized in
+// pixels so that text keeps its place at any screen resolution.
 #pragma once
 
 #include <QFont>
 
 namespace trompalo {
 
-inline constexpr const char* kSansSerif = "MS Sans Serif";
+enum class Face {
+    Sans,  // the layout's "MS Sans Serif" and "Arial"
+    Heavy, // its "Arial Black"
+};
 
 // points: the size in points at 96 dots per inch (8.25 points are 11 pixels).
-QFont layoutFont(double points, bool bold = false, const char* family = kSansSerif);
+QFont layoutFont(double points, bool bold = false, Face face = Face::Sans);
 
-// Maps the classic face names to faces found on this system (called once at start-up).
-void installFontSubstitutes();
+// Makes the game's family the application's own (menus and dialogs use it too,
+// so that one family of fonts is looked up and loaded). Called once at start-up.
+void useGameFonts();
 
 } // namespace trompalo

@@ -1,11 +1,13 @@
 #include "platform/picture.h"
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace trompalo {
@@ -29,16 +31,32 @@ QImage PictureData::renderImage(QSize size, qreal dpr) const {
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
     }
     image.setDevicePixelRatio(dpr);
+    // A drawing without transparent parts (the field, the hero's poses) is kept
+    // as an opaque image: it is then copied onto the window, not blended.
+    bool opaque = true;
+    for (int y = 0; y < image.height() && opaque; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(line[x]) != 255) {
+                opaque = false;
+                break;
+            }
+    }
+    if (opaque)
+        image.reinterpretAsFormat(QImage::Format_RGB32);
     return image;
 }
 
 QPixmap PictureData::render(QSize size, qreal dpr) const {
-    if (cached_.isNull() || cachedSize_ != size || cachedDpr_ != dpr) {
-        cached_ = QPixmap::fromImage(renderImage(size, dpr));
-        cachedSize_ = size;
-        cachedDpr_ = dpr;
-    }
-    return cached_;
+    const auto kept = std::find_if(renderings_.begin(), renderings_.end(), [&](const Rendering& r) {
+        return r.size == size && r.dpr == dpr;
+    });
+    if (kept != renderings_.end())
+        return kept->pixmap;
+    if (renderings_.size() >= kKeptRenderings)
+        renderings_.erase(renderings_.begin());
+    renderings_.push_back({size, dpr, QPixmap::fromImage(renderImage(size, dpr))});
+    return renderings_.back().pixmap;
 }
 
 qreal targetPixelRatio(const QPainter& painter) {
@@ -50,11 +68,37 @@ qreal targetPixelRatio(const QPainter& painter) {
     return painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
 }
 
+namespace {
+
+// Draws a picture for an icon at the size asked for, when it is asked for: a
+// window icon that is never shown costs nothing, and the window system gets the
+// sizes it wants (a scalable icon names no sizes of its own).
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(const PictureData& picture) : picture_(picture) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        if (size.isEmpty())
+            return QPixmap();
+        return picture_.render(size, 1.0);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        if (!rect.isEmpty())
+            painter->drawPixmap(rect, picture_.render(rect.size(), targetPixelRatio(*painter)));
+    }
+
+    QIconEngine* clone() const override { return new PictureIconEngine(picture_); }
+    QString key() const override { return QStringLiteral("trompalo-picture"); }
+
+private:
+    PictureData picture_; // its own renderings, shared by the copies of the icon
+};
+
+} // namespace
+
 QIcon PictureData::icon() const {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(renderImage(QSize(side, side), 1.0)));
-    return icon;
+    return QIcon(new PictureIconEngine(PictureData(resource_, pixels_, mirrored_)));
 }
 
 } // namespace trompalo

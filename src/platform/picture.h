@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QIcon;
 class QPainter;
@@ -24,20 +25,29 @@ public:
     bool mirrored() const { return mirrored_; }
 
     // The picture rendered to size (logical pixels) at the device-pixel ratio dpr.
-    // The last rendering is kept, so repainting at the same size costs nothing.
+    // Renderings are kept for the last few sizes asked for (a character is
+    // shown in a hole and in the board at once), so repainting costs nothing.
     QPixmap render(QSize size, qreal dpr) const;
     // A rendering as a plain image, with its device-pixel ratio set.
     QImage renderImage(QSize size, qreal dpr) const;
-    // A window icon with the picture drawn at the usual icon sizes.
+    // A window icon that draws the picture at whatever size it is asked for,
+    // when it is asked for.
     QIcon icon() const;
 
+    // How many renderings are kept at most.
+    static constexpr std::size_t kKeptRenderings = 6;
+
 private:
+    struct Rendering {
+        QSize size;
+        qreal dpr;
+        QPixmap pixmap;
+    };
+
     QString resource_;
     QSize pixels_;
     bool mirrored_;
-    mutable QPixmap cached_;
-    mutable QSize cachedSize_;
-    mutable qreal cachedDpr_ = 0;
+    mutable std::vector<Rendering> renderings_; // the most recently made last
 };
 
 // The pixel ratio of what a painter really paints on: the screen's backing
