@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     trompalo::testkit::quietPlatformNotes();
     QApplication app(argc, argv);
-    trompalo::installFontSubstitutes();
+    trompalo::useGameFonts();
     if (argc < 2) {
         std::fprintf(stderr, "usage: trompalo-scenario FILE...\n");
         return 2;

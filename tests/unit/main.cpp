@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     trompalo::testkit::quietPlatformNotes();
     QApplication app(argc, argv);
-    trompalo::installFontSubstitutes();
+    trompalo::useGameFonts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
