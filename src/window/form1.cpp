@@ -13,9 +13,9 @@ namespace trompalo {
 
 Form1::Form1(Services& services) : services_(services) {
     setObjectName(QStringLiteral("Form1"));
-    for (const PictureSpec& spec : pictureCatalog())
+    for (const PictureEntry& entry : pictureCatalog())
         pictures_.push_back(
-            std::make_shared<const PictureData>(spec.resource, spec.pixels, spec.mirrored));
+            std::make_shared<const PictureData>(entry.resource, entry.pixels, entry.mirrored));
 
     setWindowTitle(QStringLiteral("Trompalo 1.1"));
     setWindowIcon(iconPicture()->icon());

@@ -228,7 +228,7 @@ void Form1::buildControls() {
     // each at its place (the slap frames keep these).
     auto sprite = [&](ControlArray<Image>& array, int index, PictureId id, int left, int top) {
         Image& image = array.add(s, index);
-        const QSize pixels = pictureSpec(id).pixels;
+        const QSize pixels = pictureEntry(id).pixels;
         place(image, left, top, pixels.width() * 15, pixels.height() * 15, picture(id), false);
         image.setVisible(false);
     };

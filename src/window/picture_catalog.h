@@ -58,7 +58,7 @@ enum class PictureId {
     MakerFlame,
 };
 
-struct PictureSpec {
+struct PictureEntry {
     PictureId id;
     const char* name;     // short name, also used by the contact sheet
     const char* resource; // Qt resource path of the SVG drawing
@@ -68,8 +68,8 @@ struct PictureSpec {
 };
 
 // The whole catalogue, in the order of PictureId.
-std::span<const PictureSpec> pictureCatalog();
-const PictureSpec& pictureSpec(PictureId id);
+std::span<const PictureEntry> pictureCatalog();
+const PictureEntry& pictureEntry(PictureId id);
 
 // The strip picture of character c (0 to 13).
 PictureId characterPicture(int c);

@@ -15,9 +15,9 @@ using namespace trompalo;
 namespace {
 
 Picture pictureOf(PictureId id) {
-    const PictureSpec& spec = pictureSpec(id);
-    return std::make_shared<const PictureData>(QString::fromLatin1(spec.resource), spec.pixels,
-                                               spec.mirrored);
+    const PictureEntry& entry = pictureEntry(id);
+    return std::make_shared<const PictureData>(QString::fromLatin1(entry.resource), entry.pixels,
+                                               entry.mirrored);
 }
 
 int solidPixels(const QImage& image) {

@@ -14,8 +14,8 @@ using namespace trompalo;
 
 namespace {
 
-QImage render(const PictureSpec& spec, qreal dpr = 1.0) {
-    return PictureData(spec.resource, spec.pixels, spec.mirrored).renderImage(spec.pixels, dpr);
+QImage render(const PictureEntry& entry, qreal dpr = 1.0) {
+    return PictureData(entry.resource, entry.pixels, entry.mirrored).renderImage(entry.pixels, dpr);
 }
 
 // The share of pixels of two images of one size that differ by more than a
@@ -36,25 +36,25 @@ double differing(const QImage& a, const QImage& b) {
 } // namespace
 
 TEST(Pictures, EveryDrawingIsThereAtItsExactSize) {
-    for (const PictureSpec& spec : pictureCatalog()) {
-        SCOPED_TRACE(spec.name);
-        QSvgRenderer drawing(QString::fromLatin1(spec.resource));
+    for (const PictureEntry& entry : pictureCatalog()) {
+        SCOPED_TRACE(entry.name);
+        QSvgRenderer drawing(QString::fromLatin1(entry.resource));
         ASSERT_TRUE(drawing.isValid());
-        EXPECT_EQ(drawing.defaultSize(), spec.pixels);
-        EXPECT_EQ(drawing.viewBox().size(), spec.pixels);
-        const QImage natural = render(spec);
-        EXPECT_EQ(natural.size(), spec.pixels);
-        const QImage doubled = render(spec, 2.0);
-        EXPECT_EQ(doubled.size(), spec.pixels * 2);
-        EXPECT_EQ(doubled.deviceIndependentSize().toSize(), spec.pixels);
+        EXPECT_EQ(drawing.defaultSize(), entry.pixels);
+        EXPECT_EQ(drawing.viewBox().size(), entry.pixels);
+        const QImage natural = render(entry);
+        EXPECT_EQ(natural.size(), entry.pixels);
+        const QImage doubled = render(entry, 2.0);
+        EXPECT_EQ(doubled.size(), entry.pixels * 2);
+        EXPECT_EQ(doubled.deviceIndependentSize().toSize(), entry.pixels);
     }
     // The sizes the game's places are made for.
-    EXPECT_EQ(pictureSpec(PictureId::Field).pixels, QSize(496, 413));
-    EXPECT_EQ(pictureSpec(PictureId::Burst).pixels, QSize(131, 102));
-    EXPECT_EQ(pictureSpec(PictureId::Golpe1).pixels, QSize(242, 138));
-    EXPECT_EQ(pictureSpec(PictureId::MakerLogo).pixels, QSize(230, 229));
+    EXPECT_EQ(pictureEntry(PictureId::Field).pixels, QSize(496, 413));
+    EXPECT_EQ(pictureEntry(PictureId::Burst).pixels, QSize(131, 102));
+    EXPECT_EQ(pictureEntry(PictureId::Golpe1).pixels, QSize(242, 138));
+    EXPECT_EQ(pictureEntry(PictureId::MakerLogo).pixels, QSize(230, 229));
     for (int c = 0; c < 14; ++c)
-        EXPECT_EQ(pictureSpec(characterPicture(c)).pixels, QSize(32, 32));
+        EXPECT_EQ(pictureEntry(characterPicture(c)).pixels, QSize(32, 32));
 }
 
 TEST(Pictures, MirrorPairsAreMirrorImages) {
@@ -63,8 +63,8 @@ TEST(Pictures, MirrorPairsAreMirrorImages) {
     for (std::size_t i = 1; i < catalog.size(); ++i) {
         if (!catalog[i].mirrored)
             continue;
-        const PictureSpec& odd = catalog[i];
-        const PictureSpec& even = catalog[i - 1];
+        const PictureEntry& odd = catalog[i];
+        const PictureEntry& even = catalog[i - 1];
         SCOPED_TRACE(odd.name);
         EXPECT_FALSE(even.mirrored);
         EXPECT_STREQ(odd.resource, even.resource);
@@ -79,9 +79,9 @@ TEST(Pictures, MirrorPairsAreMirrorImages) {
 }
 
 TEST(Pictures, TransparentWhereTheGameDrawsThemOverOthers) {
-    for (const PictureSpec& spec : pictureCatalog()) {
-        SCOPED_TRACE(spec.name);
-        const QImage image = render(spec).convertToFormat(QImage::Format_ARGB32);
+    for (const PictureEntry& entry : pictureCatalog()) {
+        SCOPED_TRACE(entry.name);
+        const QImage image = render(entry).convertToFormat(QImage::Format_ARGB32);
         int clear = 0;
         int solid = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -91,7 +91,7 @@ TEST(Pictures, TransparentWhereTheGameDrawsThemOverOthers) {
                 solid += alpha == 255 ? 1 : 0;
             }
         const int all = image.width() * image.height();
-        if (spec.opaque) {
+        if (entry.opaque) {
             EXPECT_EQ(solid, all);
         } else {
             // The cast (busts that rise from the bottom edge), marks, burst and
@@ -103,7 +103,7 @@ TEST(Pictures, TransparentWhereTheGameDrawsThemOverOthers) {
         }
     }
     // The hero's poses stand on white.
-    const QImage stand = render(pictureSpec(PictureId::Mira0));
+    const QImage stand = render(pictureEntry(PictureId::Mira0));
     EXPECT_EQ(stand.pixel(0, 0), qRgb(255, 255, 255));
 }
 

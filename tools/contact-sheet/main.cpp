@@ -44,12 +44,12 @@ void fillChecker(QPainter& p, const QRect& r, int square = 8) {
     p.restore();
 }
 
-PictureData dataOf(const PictureSpec& entry) {
+PictureData dataOf(const PictureEntry& entry) {
     return PictureData(QString::fromLatin1(entry.resource), entry.pixels, entry.mirrored);
 }
 
 // The picture rendered at size (logical) and dpr, drawn at its device size at pos.
-QSize drawRendering(QPainter& p, const PictureSpec& entry, QSize size, qreal dpr, QPoint pos) {
+QSize drawRendering(QPainter& p, const PictureEntry& entry, QSize size, qreal dpr, QPoint pos) {
     const QImage image = dataOf(entry).renderImage(size, dpr);
     const QSize device(image.width(), image.height());
     p.drawImage(QRect(pos, device), image, image.rect());
@@ -58,7 +58,7 @@ QSize drawRendering(QPainter& p, const PictureSpec& entry, QSize size, qreal dpr
 
 // The picture as the game draws it on a 1x screen: at logical size at pos.
 void drawAt(QPainter& p, PictureId id, QPoint pos, QSize size = {}) {
-    const PictureSpec& entry = pictureSpec(id);
+    const PictureEntry& entry = pictureEntry(id);
     if (size.isEmpty())
         size = entry.pixels;
     const QImage image = dataOf(entry).renderImage(size, 1.0);
@@ -68,7 +68,7 @@ void drawAt(QPainter& p, PictureId id, QPoint pos, QSize size = {}) {
 // Checks every drawing; prints a line for each problem. Returns the number of problems.
 int checkCatalogue() {
     int problems = 0;
-    for (const PictureSpec& entry : pictureCatalog()) {
+    for (const PictureEntry& entry : pictureCatalog()) {
         QSvgRenderer renderer(QString::fromLatin1(entry.resource));
         if (!renderer.isValid()) {
             std::fprintf(stderr, "%s: %s does not load\n", entry.name, entry.resource);
@@ -180,7 +180,7 @@ int drawSheet(QPainter* p, int width) {
     heading(p, shelf, QStringLiteral("Every picture: natural size and 2x"));
 
     const QFontMetrics metrics(QApplication::font());
-    for (const PictureSpec& entry : pictureCatalog()) {
+    for (const PictureEntry& entry : pictureCatalog()) {
         const QSize natural = entry.pixels;
         const QString label = QStringLiteral("%1  %2x%3%4")
                                   .arg(QString::fromLatin1(entry.name))
@@ -205,7 +205,7 @@ int drawSheet(QPainter* p, int width) {
             QStringLiteral("The cast as the game shows it: 24 (table), 32 (strip), 49 (hole), "
                            "98 (hole at 2x)"));
     for (int c = 0; c <= 13; ++c) {
-        const PictureSpec& entry = pictureSpec(characterPicture(c));
+        const PictureEntry& entry = pictureEntry(characterPicture(c));
         const QSize cell(24 + 32 + 49 + 98 + 3 * 6, kLabel + 98);
         const QPoint at = shelf.place(cell);
         maybe([&](QPainter& q) {
@@ -249,7 +249,7 @@ int drawSheet(QPainter* p, int width) {
             const QSize cell(16 + 24 + 32 + 48 + 64 + 5 * 6, kLabel + 64);
             const QPoint at = shelf.place(cell);
             maybe([&](QPainter& q) {
-                caption(q, at, QString::fromLatin1(pictureSpec(id).name));
+                caption(q, at, QString::fromLatin1(pictureEntry(id).name));
                 int x = at.x();
                 for (int side : {16, 24, 32, 48, 64}) {
                     fillChecker(q, QRect(x, at.y() + kLabel, side, side), 4);
@@ -258,7 +258,7 @@ int drawSheet(QPainter* p, int width) {
                 }
             });
         }
-        const PictureSpec& logo = pictureSpec(PictureId::MakerLogo);
+        const PictureEntry& logo = pictureEntry(PictureId::MakerLogo);
         const QPoint at =
             shelf.place(QSize(logo.pixels.width() + 40, kLabel + logo.pixels.height() + 40));
         maybe([&](QPainter& q) {
@@ -329,7 +329,7 @@ QImage drawComposition() {
     const QPoint standCentre = kStandAt + QPoint(135 / 2, 164 / 2);
     for (PictureId id : {PictureId::Prepara0, PictureId::Prepara1, PictureId::Prepara2,
                          PictureId::Prepara3, PictureId::Prepara4, PictureId::Prepara5}) {
-        const PictureSpec& entry = pictureSpec(id);
+        const PictureEntry& entry = pictureEntry(id);
         const QPoint at = standCentre - QPoint(entry.pixels.width() / 2, entry.pixels.height() / 2);
         panels.push_back(fieldPanel({}, id, at,
                                     QStringLiteral("%1, centred on the standing hero")
@@ -340,7 +340,7 @@ QImage drawComposition() {
     for (const Blow& blow : kBlows) {
         for (bool mirrored : {false, true}) {
             const PictureId id = mirrored ? blow.right : blow.left;
-            const PictureSpec& entry = pictureSpec(id);
+            const PictureEntry& entry = pictureEntry(id);
             const int hole = mirrored ? blow.rightHole : blow.leftHole;
             QPoint inPicture = blow.holeInPicture;
             if (mirrored)
