@@ -135,9 +135,9 @@ int main(int argc, char* argv[]) {
         else
             probes.push_back(argv[i]);
     }
-    if (probes.size() < 2 || probes.size() > 3 || runs < 1) {
+    if (probes.size() < 2 || probes.size() > 4 || runs < 1) {
         std::fprintf(stderr, "usage: trompalo-startup [--runs N] GAME_PROBE MINIMAL_PROBE "
-                             "[MINIMAL_WITH_LIBRARIES_PROBE]\n");
+                             "[MORE_BASELINE_PROBES (at most two)]\n");
         return 2;
     }
     const char* display = std::getenv("DISPLAY");
@@ -147,11 +147,11 @@ int main(int argc, char* argv[]) {
                                       : (display ? ("X display " + std::string(display)).c_str()
                                                  : "the default platform"));
     const int count = static_cast<int>(probes.size());
-    std::vector<double> seconds[3];
-    std::vector<long> peaks[3];
-    std::vector<long> anons[3];
-    std::vector<long> files[3];
-    std::string windows[3];
+    std::vector<double> seconds[4];
+    std::vector<long> peaks[4];
+    std::vector<long> anons[4];
+    std::vector<long> files[4];
+    std::string windows[4];
     for (int round = -1; round < runs; ++round) {
         for (int p = 0; p < count; ++p) {
             const Start start = runOnce(probes[static_cast<std::size_t>(p)]);
