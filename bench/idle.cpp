@@ -14,6 +14,7 @@
 #include "platform/timer.h"
 #include "support/driver.h"
 #include "window/form1.h"
+#include "window/start_up.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -112,15 +113,8 @@ int main(int argc, char* argv[]) {
     });
     player.start();
 
-    // As the program starts (src/main.cpp).
-    QApplication::setQuitOnLastWindowClosed(false);
-    form1.Form_Load();
-    form1.show();
-    QApplication::setQuitOnLastWindowClosed(true);
-    QTimer::singleShot(0, &form1, [&services] {
-        services.preloadSounds({QStringLiteral("golpe6.wav"), QStringLiteral("zoop.wav"),
-                                QString::fromUtf8("pu\u00f1o.wav")});
-    });
+    // As the program starts.
+    startGame(form1, services);
     player.stop();
 
     TimerEventCounter counter;

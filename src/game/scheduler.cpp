@@ -3,6 +3,7 @@
 #include "window/form1.h"
 
 #include "game/rules.h"
+#include "game/sound_names.h"
 #include "platform/caption_number.h"
 #include "platform/services.h"
 
@@ -116,7 +117,7 @@ void Form1::SlapStep() {
         Golpe[0].setVisible(!blow);
         Golpe[1].setVisible(blow);
         if (blow)
-            playSound("pu\u00f1o.wav");
+            playSound(sounds::kPunch);
     }
     --s.SlapTicks;
     if (s.SlapTicks <= 0) {

@@ -3,6 +3,7 @@
 #include "window/form1.h"
 
 #include "game/rules.h"
+#include "game/sound_names.h"
 #include "platform/services.h"
 
 namespace trompalo {
@@ -35,7 +36,7 @@ void Form1::Image3_MouseDown(int index, const MouseArgs&) {
     if (hit) {
         if (!Label1->caption().isEmpty())
             Label1->setNumber(Label1->number() - 1);
-        playSound("golpe6.wav");
+        playSound(sounds::kHit);
         s.Frozen = false;
         if (hole.picture() == Image2[rules::kSlapBoy].picture()) {
             s.HitChar = rules::kSlapBoy;
@@ -56,7 +57,7 @@ void Form1::Image3_MouseDown(int index, const MouseArgs&) {
                 Image2[rules::kStopSign].setVisible(true);
         }
     } else {
-        playSound("zoop.wav");
+        playSound(sounds::kSwing);
         s.HitChar = rules::kMissed;
     }
     Prepara.forEach([](Image& pose) { pose.setVisible(false); });
