@@ -110,9 +110,9 @@ int main(int argc, char* argv[]) {
         const bool completeTraining = kind == Kind::Entrenamiento && trainingGames++ % 2 == 0;
         if (!session.playToEnd(options, rng, completeTraining)) {
             ++unfinished;
-            const Module1& m = session.form1.module1();
+            const Module1& m = session.form1.game().module1();
             std::printf("  players %d, limit %s %d, round %d, player %d, marks of 1:", m.NumPlayers,
-                        qPrintable(m.LimitKind), m.LimitValue, m.RoundNo, m.CurrentPlayer);
+                        m.LimitKind.c_str(), m.LimitValue, m.RoundNo, m.CurrentPlayer);
             for (int h = 1; h <= 9; ++h)
                 std::printf(" %d", m.Marks[1][h]);
             std::printf("\n");

@@ -91,7 +91,7 @@ void startStage12Turn(Session& s, int target) {
 bool replayStage12(Session& s, int target) {
     while (s.inPlay())
         s.tick(1.05);
-    if (!s.startButtonShown() || s.form1.module1().RoundNo != 12)
+    if (!s.startButtonShown() || s.form1.game().module1().RoundNo != 12)
         return false;
     startStage12Turn(s, target);
     return true;
@@ -117,7 +117,7 @@ void BM_TickTrainingStage12(benchmark::State& state) {
     auto checkTick = [&] {
         if (expected.empty())
             return true;
-        if (s.takenHoles() != expected || s.form1.state().Misses != 0 ||
+        if (s.takenHoles() != expected || s.form1.game().state().Misses != 0 ||
             s.services.queuedLeft() != 0)
             return false;
         popped += 5;
@@ -183,7 +183,7 @@ void BM_TickGuillotinaSlap(benchmark::State& state) {
         state.PauseTiming();
         if (measured)
             painted += paints.count;
-        if (!s.form1.state().Slapping) {
+        if (!s.form1.game().state().Slapping) {
             if (s.turnLeft() < 5) {
                 s.runOutTurn();
                 s.startTurn();
@@ -193,7 +193,7 @@ void BM_TickGuillotinaSlap(benchmark::State& state) {
             s.popUp(11, hole);
             s.hit(hole);
         }
-        slapping += s.form1.state().Slapping ? 1 : 0;
+        slapping += s.form1.game().state().Slapping ? 1 : 0;
         s.services.setClock(s.services.now() + 0.1);
         flushEvents();
         paints.count = 0;
@@ -223,7 +223,7 @@ BENCHMARK(BM_TickGuillotinaSlap)
 int closedHeroes(const Session& s, int player) {
     int closed = 0;
     for (int h = 1; h <= 9; ++h)
-        closed += s.form1.module1().Marks[player][h] == 3 ? 1 : 0;
+        closed += s.form1.game().module1().Marks[player][h] == 3 ? 1 : 0;
     return closed;
 }
 
@@ -238,7 +238,7 @@ void BM_HitClosesHero(benchmark::State& state) {
     int rings = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        if (hole >= 0 && (s.form1.module1().Marks[player][hero + 1] != 3 ||
+        if (hole >= 0 && (s.form1.game().module1().Marks[player][hero + 1] != 3 ||
                           s.form1.Image8.count() != rings + 1)) {
             state.SkipWithError("the hit did not close the hero with a ring");
             break;
@@ -255,9 +255,9 @@ void BM_HitClosesHero(benchmark::State& state) {
             player = s.currentPlayer();
         }
         hero = 0;
-        while (s.form1.module1().Marks[player][hero + 1] == 3)
+        while (s.form1.game().module1().Marks[player][hero + 1] == 3)
             ++hero;
-        while (s.form1.module1().Marks[player][hero + 1] < 2) {
+        while (s.form1.game().module1().Marks[player][hero + 1] < 2) {
             const int first = s.emptyHoles().front();
             s.popUp(hero, first);
             s.hit(first);

@@ -119,7 +119,7 @@ bool Session::startButtonShown() const {
 }
 
 double Session::turnLeft() const {
-    return form1.state().TurnStart + form1.state().TurnSeconds - services.now();
+    return form1.game().state().TurnStart + form1.game().state().TurnSeconds - services.now();
 }
 
 bool Session::holeEmpty(int hole) const {
@@ -159,8 +159,8 @@ bool Session::playTurns(const std::vector<int>& finisherHits, std::mt19937& rng)
         if (!startButtonShown())
             return false;
         startTurn();
-        const Module1& m = form1.module1();
-        const bool byHits = m.LimitKind == QLatin1String("G");
+        const Module1& m = form1.game().module1();
+        const bool byHits = m.LimitKind == "G";
         // The countdown ends a turn once less than a whole second is left.
         const int budget = byHits ? m.LimitValue : static_cast<int>((turnLeft() - 1.5) / 0.3);
         const bool finisher = currentPlayer() == 1;
@@ -196,8 +196,8 @@ bool Session::trainUpTo(int stage) {
     for (int guard = 0; guard < 40; ++guard) {
         if (!startButtonShown())
             return false;
-        if (form1.module1().RoundNo >= stage)
-            return form1.module1().RoundNo == stage;
+        if (form1.game().module1().RoundNo >= stage)
+            return form1.game().module1().RoundNo == stage;
         startTurn();
         while (inPlay()) {
             tick(0.1);
@@ -242,7 +242,7 @@ bool Session::playToEnd(const Options& options, std::mt19937& rng, bool complete
         // The three heroes of a line of the grid, three hits each.
         const auto& line = kLines[static_cast<std::size_t>(pick(rng, 8))];
         for (int position : line)
-            hits.insert(hits.end(), 3, form1.state().GridHero[position] - 1);
+            hits.insert(hits.end(), 3, form1.game().state().GridHero[position] - 1);
         std::shuffle(hits.begin(), hits.end(), rng);
         break;
     }

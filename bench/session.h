@@ -56,7 +56,7 @@ public:
     bool holeEmpty(int hole) const;
     std::vector<int> emptyHoles() const;
     std::vector<int> takenHoles() const;
-    int currentPlayer() const { return form1.module1().CurrentPlayer; }
+    int currentPlayer() const { return form1.game().module1().CurrentPlayer; }
 
     // The message boxes shown, oldest first.
     QStringList messages;

@@ -1,7 +1,6 @@
 #include "dialogs/form2.h"
 
-#include "game/state.h"
-#include "platform/caption_number.h"
+#include "game/options.h"
 #include "platform/control.h"
 #include "platform/fonts.h"
 
@@ -147,26 +146,8 @@ void Form2::Option1_Click(int index) {
 }
 
 void Form2::Command1_Click() {
-    if (const int game = selected(Option1); game >= 0)
-        settings_.GameKind = game + 1;
-    const int level = std::max(selected(Option5), 0);
-    if (settings_.GameKind != kEntrenamiento) {
-        settings_.PopInterval = 0.2;
-        settings_.StayTime = level == 0 ? 0.4 : level == 1 ? 0.75 : 1.1;
-    } else {
-        settings_.StayTime = 1.2;
-        settings_.PopInterval = 1.0;
-    }
-    if (const int limit = selected(Option2); limit >= 0) {
-        settings_.LimitKind = limit < 3 ? QStringLiteral("G") : QStringLiteral("T");
-        // The first two characters of the caption hold the number (" 7 seg." too).
-        settings_.LimitValue =
-            static_cast<int>(roundWhole(captionNumber(Option2[limit]->text().left(2))));
-    }
-    if (const int players = selected(Option4); players >= 0)
-        settings_.NumPlayers = players + 1;
-    settings_.CurrentPlayer = 4;
-    settings_.WinAtGameEnd = Option3[0]->isChecked();
+    applyOptions(settings_, {selected(Option1), selected(Option2), selected(Option4),
+                             Option3[0]->isChecked(), selected(Option5)});
     result_ = QStringLiteral("Nuevo");
     hide();
 }

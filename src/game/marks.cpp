@@ -1,21 +1,17 @@
 // The marks of the boards: strokes, crosses and rings in the hero table, the
 // counters and claimed cells of the grid, the ladder of "Escalera." and the end
 // of a game when the board is decided.
-#include "window/form1.h"
-
+#include "game/board.h"
+#include "game/game.h"
 #include "game/rules.h"
 
 namespace trompalo {
 
-void Form1::PlaceTableMark(ControlArray<Image>& marks, int row, int column) {
-    Image& mark = marks.load(marks.count());
-    mark.setTop(row);
-    mark.setLeft(column);
-    mark.bringToFront();
-    mark.setVisible(true);
+void Game::PlaceMark(MarkKind kind, int left, int top) {
+    display_.Marks.push_back({kind, left, top});
 }
 
-bool Form1::MarkHit() {
+bool Game::MarkHit() {
     Module1& m = module1_;
     Form1State& s = state_;
     const int c = s.HitChar;
@@ -27,36 +23,24 @@ bool Form1::MarkHit() {
     if (m.GameKind == kEscalera && c != 8 && m.Marks[p][h + 1] != 3)
         return false;
 
-    const int row = Image2[c].top();
-    const int column = grid ? 0 : Label6[p + 3].left();
-    auto counter = [&]() -> Label& { return p == 1 ? Label4[c] : Label8[c]; };
+    // A table mark goes to the hero's row in the player's column. (In the grid
+    // the counters below each hero show the counts.)
+    const int row = board::tableRow(c);
+    const int column = board::tableColumn(p);
     const int count = m.Marks[p][h];
     if (count < 3) {
-        if (count == 0) {
-            if (grid)
-                counter().setCaption(QStringLiteral("1"));
-            else
-                PlaceTableMark(Image6, row, column);
-        } else if (count == 1) {
-            if (grid)
-                counter().setCaption(QStringLiteral("2"));
-            else
-                PlaceTableMark(Image7, row, column);
-        } else if (!grid) {
-            PlaceTableMark(Image8, row, column);
-        } else {
-            counter().setVisible(false);
-            if (s.CellOwner[h] == 0) {
-                // The cell is claimed: a cross for player 1, a ring for the other.
-                ControlArray<Image>& marks = p == 1 ? Image7 : Image8;
-                Image& claim = marks.load(marks.count());
-                claim.setLeft(Image2[c].left());
-                claim.setTop(Image2[c].top());
-                claim.bringToFront();
-                claim.setVisible(true);
-                s.CellOwner[h] = p == 1 ? 1 : 2;
-                CheckThreeInRow();
-            }
+        if (!grid) {
+            constexpr MarkKind kinds[] = {MarkKind::Stroke, MarkKind::Cross, MarkKind::Ring};
+            PlaceMark(kinds[count], column, row);
+        } else if (count == 2 && s.CellOwner[h] == 0) {
+            // The cell is claimed: a cross for player 1, a ring for the other.
+            int k = 1;
+            while (k < 9 && s.GridHero[k] != h)
+                ++k;
+            const board::Place cell = board::gridCell(k);
+            PlaceMark(p == 1 ? MarkKind::Cross : MarkKind::Ring, cell.left, cell.top);
+            s.CellOwner[h] = p == 1 ? 1 : 2;
+            CheckThreeInRow();
         }
         ++m.Marks[p][h];
     }
@@ -75,8 +59,8 @@ bool Form1::MarkHit() {
     return over;
 }
 
-void Form1::EndGame() {
-    Timer1->setInterval(0);
+void Game::EndGame() {
+    display_.Interval = 0;
     StopPlay();
     state_.TimerBusy = false;
     ClearTurnDisplay();

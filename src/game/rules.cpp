@@ -1,7 +1,6 @@
 #include "game/rules.h"
 
-#include "platform/caption_number.h"
-
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cmath>
@@ -66,8 +65,9 @@ bool timeIsUp(double now, double since, double duration) {
 }
 
 int countdown(int turnSeconds, double elapsed) {
-    const double left = std::floor(turnSeconds - elapsed);
-    return static_cast<int>(roundWhole(left));
+    // Bounded, so that a clock gone wild still gives a whole number.
+    const double left = std::clamp(std::floor(turnSeconds - elapsed), -1e9, 1e9);
+    return static_cast<int>(left);
 }
 
 GridTest checkThreeInRow(const int (&cellOwner)[10], const int (&gridHero)[10]) {
@@ -98,16 +98,13 @@ GridTest checkThreeInRow(const int (&cellOwner)[10], const int (&gridHero)[10]) 
     return result;
 }
 
-std::vector<int> lowestTotals(const std::vector<double>& totals) {
+std::vector<int> lowestTotals(const std::vector<int>& totals) {
     std::vector<int> players;
     if (totals.empty())
         return players;
-    long long best = roundWhole(totals[0]);
-    for (std::size_t i = 1; i < totals.size(); ++i)
-        if (totals[i] < static_cast<double>(best))
-            best = roundWhole(totals[i]);
+    const int best = *std::min_element(totals.begin(), totals.end());
     for (std::size_t i = 0; i < totals.size(); ++i)
-        if (totals[i] == static_cast<double>(best))
+        if (totals[i] == best)
             players.push_back(static_cast<int>(i) + 1);
     return players;
 }
@@ -122,6 +119,12 @@ int strikePose(int hole) {
     static constexpr std::array<int, 10> poses{5, 9, 7, 3, 1, 0, 2, 6, 8, 4};
     assert(hole >= 0 && hole < 10);
     return poses[static_cast<std::size_t>(hole)];
+}
+
+int leadingDigit(int count) {
+    while (count >= 10)
+        count /= 10;
+    return count;
 }
 
 } // namespace trompalo::rules

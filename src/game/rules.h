@@ -1,4 +1,4 @@
-// The game's rules that touch no window: the character draw, what each
+// The game's rules that depend on no state: the character draw, what each
 // character is worth, the training stages, the three-in-a-row test, the winner
 // by totals, the countdown, and the hero's pose for each hole.
 #pragma once
@@ -22,6 +22,9 @@ inline constexpr int kTrainingSeconds = 20;
 inline constexpr int kHitTurnSeconds = 30; // a turn limited by hits
 inline constexpr int kHourglassSeconds = 5;
 inline constexpr int kTarget325 = 325;
+inline constexpr int kTickMilliseconds = 100;
+// The line between the left and the right half of the field, in twips.
+inline constexpr double kFieldMiddle = 3720;
 
 // Draws a character with the weights of the game: d = 1..29 picks a character,
 // 29 draws once more between the STOP sign and the hourglass. In training only
@@ -61,10 +64,13 @@ struct GridTest {
 GridTest checkThreeInRow(const int (&cellOwner)[10], const int (&gridHero)[10]);
 
 // The players (1-based, in order) with the lowest total; totals[i] is player i+1's.
-std::vector<int> lowestTotals(const std::vector<double>& totals);
+std::vector<int> lowestTotals(const std::vector<int>& totals);
 
 // The hero's wind-up and strike poses for a hole 0 to 9.
 int windupPose(int hole);
 int strikePose(int hole);
+
+// The first digit of a count as the misses line shows it ("12" reads 1).
+int leadingDigit(int count);
 
 } // namespace trompalo::rules

@@ -1,36 +1,34 @@
 // The 100 ms tick of a turn: the countdown, characters popping up and going
 // down again, misses, and the slap animation.
-#include "window/form1.h"
-
+#include "game/game.h"
 #include "game/rules.h"
 #include "game/sound_names.h"
-#include "platform/caption_number.h"
-#include "platform/services.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trompalo {
 
-void Form1::Timer1_Timer() {
+void Game::Tick() {
     Form1State& s = state_;
-    if (s.TimerBusy || Timer1->interval() == 0)
+    if (s.TimerBusy || display_.Interval == 0)
         return;
     s.TimerBusy = true;
 
     // The countdown; at 0 (or below, after a stall) the turn is over.
-    const int left = rules::countdown(s.TurnSeconds, services_.clock() - s.TurnStart);
+    const int left = rules::countdown(s.TurnSeconds, host_.clock() - s.TurnStart);
     if (left <= 0) {
-        Label3->setCaption(QStringLiteral("0"));
+        display_.Countdown = 0;
         EndTurn();
         return;
     }
-    Label3->setNumber(left);
+    display_.Countdown = left;
 
-    if (rules::timeIsUp(services_.clock(), s.LastPopTime, module1_.PopInterval) && !s.Frozen)
+    if (rules::timeIsUp(host_.clock(), s.LastPopTime, module1_.PopInterval) && !s.Frozen)
         PopUpEvent();
 
-    for (int i = 0; i < Image3.count(); ++i) {
-        const double now = services_.clock();
+    for (int i = 0; i < rules::kHoleCount; ++i) {
+        const double now = host_.clock();
         if (!HoleIsEmpty(i) && !s.Frozen && rules::timeIsUp(now, s.PopTime[i], module1_.StayTime))
             if (SendDown(i))
                 return; // the training stage is lost: the turn is already over
@@ -41,61 +39,59 @@ void Form1::Timer1_Timer() {
     s.TimerBusy = false;
 }
 
-void Form1::PopUpEvent() {
+void Game::PopUpEvent() {
     const Module1& m = module1_;
     const bool training = m.GameKind == kEntrenamiento;
     auto freeHoles = [this] {
-        int free = 0;
-        for (int i = 0; i < Image3.count(); ++i)
-            free += HoleIsEmpty(i) ? 1 : 0;
-        return free;
+        return std::count(display_.Hole.begin(), display_.Hole.end(), kNoCharacter);
     };
     // With every hole taken there is nowhere to pop up: this tick shows nothing.
     if (freeHoles() == 0)
         return;
     int n = rules::popUpCount(m.RoundNo);
-    const int k = static_cast<int>(std::floor(services_.random() * n));
+    const int k = static_cast<int>(std::floor(host_.random() * n));
     do {
         if (freeHoles() == 0)
             break;
         int h = 0;
         do {
-            h = static_cast<int>(std::floor(services_.random() * rules::kHoleCount));
+            h = static_cast<int>(std::floor(host_.random() * rules::kHoleCount));
         } while (h < 0 || h >= rules::kHoleCount || !HoleIsEmpty(h));
         int c = DrawCharacter();
         if (training && m.RoundNo > 4)
             c = n - 1;
-        Image3[h].setPicture(Image2[c].picture());
-        state_.PopTime[h] = services_.clock();
+        display_.Hole[h] = c;
+        state_.PopTime[h] = host_.clock();
         --n;
     } while (training && n > 0);
     if (training) {
         // The character to hit: the caped hero, later one drawn at every event.
         if (m.RoundNo > 4)
-            Image9->setPicture(Image2[rules::kTopHero].picture());
-        if (m.RoundNo > 8 && k >= 0 && k < Image2.count())
-            Image9->setPicture(Image2[k].picture());
+            display_.Target = rules::kTopHero;
+        if (m.RoundNo > 8 && k >= 0 && k <= rules::kHourglass)
+            display_.Target = k;
     }
-    state_.LastPopTime = services_.clock();
+    state_.LastPopTime = host_.clock();
 }
 
-int Form1::DrawCharacter() {
-    return rules::drawCharacter([this] { return services_.random(); },
+int Game::DrawCharacter() {
+    return rules::drawCharacter([this] { return host_.random(); },
                                 module1_.GameKind == kEntrenamiento);
 }
 
-bool Form1::SendDown(int hole) {
+bool Game::SendDown(int hole) {
     Form1State& s = state_;
-    const bool miss = module1_.RoundNo < 5 || Image3[hole].picture() == Image9->picture();
+    Display& d = display_;
+    const bool miss = module1_.RoundNo < 5 || d.Hole[hole] == d.Target;
     if (miss) {
-        const double before = captionNumber(Label7->caption().left(1));
-        Label7->setCaption(wholeNumberText(before + 1) + QStringLiteral("Fallo(s)."));
+        // The line reads its first digit (its first text "1 Fallo(s)." reads 1).
+        d.MissesShown = (d.MissesShown ? rules::leadingDigit(*d.MissesShown) : 1) + 1;
         ++s.Misses;
     }
-    Image3[hole].setPicture(Image4->picture());
+    d.Hole[hole] = kNoCharacter;
     if (s.Misses == 3 && module1_.GameKind == kEntrenamiento) {
         // Three misses lose the training stage.
-        Timer1->setInterval(0);
+        d.Interval = 0;
         s.TimerBusy = false;
         module1_.CurrentPlayer = 4;
         NextTurn();
@@ -104,27 +100,27 @@ bool Form1::SendDown(int hole) {
     return false;
 }
 
-void Form1::SlapStep() {
+void Game::SlapStep() {
     Form1State& s = state_;
+    HeroFigure& hero = display_.Hero;
     if (s.SlapTicks == rules::kSlapTicks) {
         s.Swinging = false;
-        Image1->setVisible(false);
-        Pega.forEach([](Image& pose) { pose.setVisible(false); });
+        hero.Burst = false;
+        hero.Pega.fill(false);
     }
     if (s.SlapTicks % 2 != 0) {
         // Two frames, one blow every other frame.
         const bool blow = ((s.SlapTicks - 1) / 2) % 2 != 0;
-        Golpe[0].setVisible(!blow);
-        Golpe[1].setVisible(blow);
+        hero.Golpe[0] = !blow;
+        hero.Golpe[1] = blow;
         if (blow)
-            playSound(sounds::kPunch);
+            host_.playSound(sounds::kPunch);
     }
     --s.SlapTicks;
     if (s.SlapTicks <= 0) {
         s.Slapping = false;
-        Golpe[0].setVisible(false);
-        Golpe[1].setVisible(false);
-        Mira[0].setVisible(true);
+        hero.Golpe = {false, false};
+        hero.Mira[0] = true;
     }
 }
 

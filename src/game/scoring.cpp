@@ -1,26 +1,26 @@
 // The release of a swing: the points booked by game kind, the "325." test,
 // the marks, and the end of a turn whose hits are used up.
-#include "window/form1.h"
-
+#include "game/game.h"
 #include "game/rules.h"
-#include "platform/caption_number.h"
-#include "platform/services.h"
+
+#include <string>
 
 namespace trompalo {
 
-bool Form1::ReleaseCounts() const {
+bool Game::ReleaseCounts() const {
     // Only the release of a press made in the turn still in play books anything.
-    return pressTurn_ != 0 && pressTurn_ == turnSerial_ && Timer1->interval() != 0;
+    return pressTurn_ != 0 && pressTurn_ == turnSerial_ && display_.Interval != 0;
 }
 
-void Form1::EndSwing() {
-    Image1->setVisible(false);
-    Pega.forEach([](Image& pose) { pose.setVisible(false); });
+void Game::EndSwing() {
+    display_.Hero.Burst = false;
+    display_.Hero.Pega.fill(false);
 }
 
-void Form1::Image3_MouseUp(int, const MouseArgs&) {
+void Game::Release() {
     Module1& m = module1_;
     Form1State& s = state_;
+    Display& d = display_;
     s.Swinging = false;
     const bool counts = ReleaseCounts();
     pressTurn_ = 0;
@@ -29,46 +29,42 @@ void Form1::Image3_MouseUp(int, const MouseArgs&) {
         return;
     }
     const int player = m.CurrentPlayer;
+    NumberBox& own = d.Score[player - 1];
 
     if (m.GameKind == kKind325 || m.GameKind == kEscalera)
-        Label2->setNumber(Label2->number() + s.HitPoints);
+        d.Partial = d.Partial.value_or(0) + s.HitPoints;
     if (m.GameKind == kGuillotina || m.GameKind == kTresEnRaya) {
         if (s.HitChar >= 9) {
             // A penalty character costs its hitter.
-            Label& own = Label5[player - 1];
-            own.setNumber(own.number() - s.HitPoints);
+            own = own.value_or(0) - s.HitPoints;
         } else {
             // A hit on a hero the hitter has closed costs everyone who has not.
             const int h = s.HitChar + 1;
             if (m.Marks[player][h] >= 3)
                 for (int p = 1; p <= m.NumPlayers; ++p)
                     if (p != player && m.Marks[p][h] < 3)
-                        Label5[p - 1].setNumber(Label5[p - 1].number() + s.HitPoints);
+                        d.Score[p - 1] = d.Score[p - 1].value_or(0) + s.HitPoints;
         }
     }
     EndSwing();
 
     if (m.GameKind == kKind325) {
-        Label& own = Label5[player - 1];
-        const long long sum = roundWhole(Label2->number() + own.number());
+        const int sum = d.Partial.value_or(0) + own.value_or(0);
         if (sum == rules::kTarget325) {
-            own.setCaption(QStringLiteral("325"));
+            own = rules::kTarget325;
             // The timer stops before the window repaints, so no tick can end the
             // turn under the winner's message.
-            Timer1->setInterval(0);
-            services_.processEvents();
+            d.Interval = 0;
+            host_.processEvents();
             StopPlay();
             s.TimerBusy = false;
             ClearTurnDisplay();
-            services_.messageBox(
-                this,
-                QStringLiteral("Final de partida. El ganador ha sido el jugador: ") +
-                    QString::number(player),
-                MsgButtons::Ok, MsgIcon::Information);
+            host_.message("Final de partida. El ganador ha sido el jugador: " +
+                          std::to_string(player));
             return;
         }
         if (sum > rules::kTarget325) {
-            Timer1->setInterval(0);
+            d.Interval = 0;
             StopPlay();
             NextTurn();
             return;
@@ -80,7 +76,7 @@ void Form1::Image3_MouseUp(int, const MouseArgs&) {
         if (MarkHit())
             return;
 
-    if (Label1->caption() == QLatin1String("0"))
+    if (d.HitsLeft == 0)
         EndTurn();
 }
 

@@ -1,9 +1,12 @@
-// The game's state for the run: the settings chosen in the options dialog and
-// the state that the play loop and the hit handling share. Nothing of it is
-// saved; it all starts at zero, False or empty.
+// The game's state for the run: the settings chosen in the options dialog, the
+// state that the play loop and the hit handling share, and what the game window
+// shows of it. Nothing of it is saved; it all starts at zero, False or empty.
 #pragma once
 
-#include <QString>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace trompalo {
 
@@ -22,7 +25,7 @@ struct Module1 {
     int NumPlayers = 0;    // 1 to 4
     int CurrentPlayer = 0; // 1..NumPlayers in play; 4 between "Adelante" and the first turn
     int RoundNo = 0;       // the round (the stage in training)
-    QString LimitKind;     // "G": hits per turn; "T": seconds per turn
+    std::string LimitKind; // "G": hits per turn; "T": seconds per turn
     int LimitValue = 0;
     bool WinAtGameEnd = false; // "Final de juego." chosen
     double PopInterval = 0.0;  // least time between two pop-ups (s)
@@ -31,7 +34,7 @@ struct Module1 {
     int Marks[5][10] = {};
 };
 
-// The main window's state shared by the play loop and the hit handling.
+// The state shared by the play loop and the hit handling.
 struct Form1State {
     double LastPopTime = 0.0; // clock at the end of the last pop-up event
     double TurnStart = 0.0;   // clock when the turn was started
@@ -49,6 +52,61 @@ struct Form1State {
     bool BoardOver = false;   // "3 en raya.": the grid is decided
     bool EndedByLine = false; // the last grid test found a free cell
     double PopTime[12] = {};  // clock when the character of hole i popped up
+};
+
+// A hole that shows no character (the empty picture).
+inline constexpr int kNoCharacter = -1;
+
+// A box that shows a whole number, or nothing.
+using NumberBox = std::optional<int>;
+
+// The marks of the boards: stroke, cross and ring.
+enum class MarkKind { Stroke, Cross, Ring };
+struct Mark {
+    MarkKind kind;
+    int left; // twips
+    int top;
+};
+
+// The board of the right-hand panel.
+enum class BoardKind { None, Table, Grid };
+
+// Which sprites of the hero figure are shown; the burst shows over a hole.
+struct HeroFigure {
+    std::array<bool, 2> Mira{};    // standing, 0 faces left
+    std::array<bool, 6> Prepara{}; // wind-up poses
+    std::array<bool, 10> Pega{};   // strike poses
+    std::array<bool, 2> Golpe{};   // the slap animation's frames
+    bool Burst = false;
+    int BurstHole = 0;
+};
+
+// What the game window shows: the game decides it, the window draws it.
+struct Display {
+    std::array<int, 10> Hole{kNoCharacter, kNoCharacter, kNoCharacter, kNoCharacter, kNoCharacter,
+                             kNoCharacter, kNoCharacter, kNoCharacter, kNoCharacter, kNoCharacter};
+    std::array<NumberBox, 4> Score{}; // the players' totals
+    std::array<bool, 4> OnTurn{};     // a score box on green
+    NumberBox HitsLeft;               // the hits left in a turn limited by hits
+    bool HitsLeftShown = false;
+    bool FistShown = false;
+    NumberBox Partial;   // the points of the turn
+    NumberBox Countdown; // the seconds left
+    // The training's misses as shown: none yet written (the window's own text),
+    // 0 for an empty line, else that number before "Fallo(s).".
+    std::optional<int> MissesShown;
+    bool MissesLineShown = false;
+    bool TargetShown = false; // the training's box of the character to hit
+    int Target = kNoCharacter;
+    bool StopSignShown = false;
+    std::string Announcement; // the start button's caption between turns
+    bool AnnouncementShown = false;
+    int Interval = 0; // the tick's interval in ms; 0: stopped
+    BoardKind Board = BoardKind::None;
+    int BoardSerial = 0;     // grows with every board set up
+    int MarkSide = 480;      // the size of a mark, in twips
+    std::vector<Mark> Marks; // in the order they were placed
+    HeroFigure Hero;
 };
 
 } // namespace trompalo

@@ -1,79 +1,90 @@
 // The swing: pointing at a hole winds the hero up, a press strikes there and
-// decides at once what was hit.
-#include "window/form1.h"
-
+// decides at once what was hit. Elsewhere on the field the standing hero turns
+// to the pointer's half, and Space answers the STOP sign.
+#include "game/game.h"
 #include "game/rules.h"
 #include "game/sound_names.h"
-#include "platform/services.h"
 
 namespace trompalo {
 
-bool Form1::HoleIsEmpty(int hole) const {
-    return Image3[hole].picture() == Image4->picture();
-}
-
-void Form1::Image3_MouseMove(int index, const MouseArgs&) {
+void Game::WindUp(int hole) {
     if (state_.Slapping || state_.Swinging)
         return;
-    Mira[0].setVisible(false);
-    Mira[1].setVisible(false);
-    Prepara.forEach([](Image& pose) { pose.setVisible(false); });
-    Prepara[rules::windupPose(index)].setVisible(true);
+    HeroFigure& hero = display_.Hero;
+    hero.Mira = {false, false};
+    hero.Prepara.fill(false);
+    hero.Prepara[rules::windupPose(hole)] = true;
 }
 
-void Form1::Image3_MouseDown(int index, const MouseArgs&) {
+void Game::Swing(int hole) {
     Form1State& s = state_;
+    Display& d = display_;
     if (s.Slapping) {
         // The hero is being punished: the press does nothing at all.
         pressTurn_ = 0;
         return;
     }
-    pressTurn_ = Timer1->interval() != 0 ? turnSerial_ : 0;
+    pressTurn_ = d.Interval != 0 ? turnSerial_ : 0;
     s.Swinging = true;
     s.HitPoints = 0;
-    Image& hole = Image3[index];
-    const bool hit = !HoleIsEmpty(index);
+    const int c = d.Hole[hole];
+    const bool hit = c != kNoCharacter;
     if (hit) {
-        if (!Label1->caption().isEmpty())
-            Label1->setNumber(Label1->number() - 1);
-        playSound(sounds::kHit);
+        if (d.HitsLeft)
+            --*d.HitsLeft;
+        host_.playSound(sounds::kHit);
         s.Frozen = false;
-        if (hole.picture() == Image2[rules::kSlapBoy].picture()) {
-            s.HitChar = rules::kSlapBoy;
-            s.HitPoints = rules::hitPoints(rules::kSlapBoy);
+        s.HitChar = c;
+        s.HitPoints = rules::hitPoints(c);
+        if (c == rules::kSlapBoy) {
             s.Slapping = true;
             s.SlapTicks = rules::kSlapTicks;
-        } else {
-            for (int c = 0; c < Image2.count(); ++c) {
-                if (Image2[c].picture() == hole.picture()) {
-                    s.HitChar = c;
-                    break;
-                }
-            }
-            s.HitPoints = rules::hitPoints(s.HitChar);
-            if (s.HitChar == rules::kHourglass)
-                s.TurnSeconds += rules::kHourglassSeconds;
-            else if (s.HitChar == rules::kStopSign)
-                Image2[rules::kStopSign].setVisible(true);
+        } else if (c == rules::kHourglass) {
+            s.TurnSeconds += rules::kHourglassSeconds;
+        } else if (c == rules::kStopSign) {
+            d.StopSignShown = true;
         }
     } else {
-        playSound(sounds::kSwing);
+        host_.playSound(sounds::kSwing);
         s.HitChar = rules::kMissed;
     }
-    Prepara.forEach([](Image& pose) { pose.setVisible(false); });
+    HeroFigure& hero = d.Hero;
+    hero.Prepara.fill(false);
     if (hit) {
-        // The burst, centred on the hole.
-        const float left = static_cast<float>(hole.left()) -
-                           static_cast<float>(Image1->widthTwips() - hole.widthTwips()) / 2.0f;
-        const float top = static_cast<float>(hole.top()) -
-                          static_cast<float>(Image1->heightTwips() - hole.heightTwips()) / 2.0f;
-        Image1->setLeft(static_cast<int>(left));
-        Image1->setTop(static_cast<int>(top));
-        Image1->setVisible(true);
-        Image1->bringToFront();
+        hero.Burst = true;
+        hero.BurstHole = hole;
     }
-    Pega[rules::strikePose(index)].setVisible(true);
-    hole.setPicture(Image4->picture());
+    hero.Pega[rules::strikePose(hole)] = true;
+    d.Hole[hole] = kNoCharacter;
+}
+
+void Game::Stand(bool right) {
+    display_.Hero.Mira[1] = right;
+    display_.Hero.Mira[0] = !right;
+}
+
+void Game::FaceField(double x) {
+    if (state_.Slapping)
+        return;
+    display_.Hero.Prepara.fill(false);
+    display_.Hero.Pega.fill(false);
+    Stand(x >= rules::kFieldMiddle);
+}
+
+void Game::FaceFromHero(float x) {
+    if (state_.Slapping)
+        return;
+    // Over the hero himself only the standing pose turns.
+    Stand(x >= static_cast<float>(rules::kFieldMiddle));
+}
+
+void Game::KeyPress(int keyAscii) {
+    if (keyAscii != ' ')
+        return;
+    if (display_.StopSignShown) {
+        state_.Frozen = true;
+        display_.StopSignShown = false;
+    }
 }
 
 } // namespace trompalo

@@ -1,53 +1,46 @@
 // Turns and rounds: announcing the next player (or training stage), starting a
 // turn, ending it, and stopping play.
-#include "window/form1.h"
-
+#include "game/game.h"
 #include "game/rules.h"
-#include "platform/caption_number.h"
-#include "platform/services.h"
+
+#include <string>
 
 namespace trompalo {
 
 namespace {
 
-const QColor kOnTurn(0, 255, 0);
-const QString kTwoLines = QStringLiteral("\r\r");
+const std::string kTwoLines = "\r\r";
 
 } // namespace
 
-void Form1::NextTurn() {
+void Game::NextTurn() {
     Module1& m = module1_;
     Form1State& s = state_;
+    Display& d = display_;
     s.Frozen = false;
-    Image9->setVisible(false);
-    Label9->setVisible(false);
-    Label3->setCaption(QString());
-    Image2[rules::kStopSign].setVisible(false);
+    d.TargetShown = false;
+    d.Countdown.reset();
+    d.StopSignShown = false;
 
     if (m.CurrentPlayer >= 1 && m.CurrentPlayer <= 4)
-        Label5[m.CurrentPlayer - 1].setBackColor(Qt::white);
+        d.OnTurn[m.CurrentPlayer - 1] = false;
     ++m.CurrentPlayer;
     if (m.CurrentPlayer > m.NumPlayers) {
         m.CurrentPlayer = 1;
         ++m.RoundNo;
     }
-    Label5[m.CurrentPlayer - 1].setBackColor(kOnTurn);
+    d.OnTurn[m.CurrentPlayer - 1] = true;
 
     if (m.GameKind == kEntrenamiento) {
         const int stage = m.RoundNo;
         if (stage == rules::kTrainingStages + 1 && s.Misses < 3) {
-            services_.messageBox(this,
-                                 QStringLiteral("Has completado con éxito el entrenamiento!!."),
-                                 MsgButtons::Ok, MsgIcon::Information);
+            host_.message("Has completado con éxito el entrenamiento!!.");
             return;
         }
-        Label7->setCaption(QString());
+        d.MissesShown = 0;
         if (stage != 1 && s.Misses >= 3) {
             StopPlay();
-            const MsgAnswer again = services_.messageBox(
-                this, QStringLiteral("Nivel no superado. Quieres probar de nuevo?"),
-                MsgButtons::OkCancel, MsgIcon::Question);
-            if (again == MsgAnswer::Cancel)
+            if (!host_.confirm("Nivel no superado. Quieres probar de nuevo?"))
                 return;
             // The same stage once more.
             m.CurrentPlayer = 4;
@@ -60,34 +53,32 @@ void Form1::NextTurn() {
         m.StayTime = speeds.stayTime;
         m.PopInterval = speeds.popInterval;
         s.TurnSeconds = rules::kTrainingSeconds;
-        const QString head = QStringLiteral("Nivel de entrenamiento: ") + QString::number(stage) +
-                             kTwoLines + QString::fromUtf8(rules::stageRuleText(stage)) +
-                             kTwoLines + QStringLiteral("Tienes 3 fallos.");
         if (stage > 8) {
-            Image9->setVisible(true);
-            Image9->setPicture(Image4->picture());
-            Label9->setVisible(true);
+            d.TargetShown = true;
+            d.Target = kNoCharacter;
         }
-        Command1->setCaption(head);
+        d.Announcement = "Nivel de entrenamiento: " + std::to_string(stage) + kTwoLines +
+                         rules::stageRuleText(stage) + kTwoLines + "Tienes 3 fallos.";
     } else {
-        if (m.LimitKind == QLatin1String("G")) {
+        if (m.LimitKind == "G") {
             s.TurnSeconds = rules::kHitTurnSeconds;
-            Label1->setCaption(QString::number(m.LimitValue));
+            d.HitsLeft = m.LimitValue;
         } else {
             s.TurnSeconds = m.LimitValue;
         }
-        Command1->setCaption(QStringLiteral("Ronda: ") + QString::number(m.RoundNo) + kTwoLines +
-                             QStringLiteral("Jugador ") + QString::number(m.CurrentPlayer));
+        d.Announcement = "Ronda: " + std::to_string(m.RoundNo) + kTwoLines + "Jugador " +
+                         std::to_string(m.CurrentPlayer);
     }
-    Command1->setVisible(true);
+    d.AnnouncementShown = true;
     s.Misses = 0;
 }
 
-void Form1::Command1_Click() {
+void Game::StartTurn() {
     Module1& m = module1_;
-    Command1->setVisible(false);
-    state_.TurnStart = services_.clock();
-    Timer1->setInterval(100);
+    Display& d = display_;
+    d.AnnouncementShown = false;
+    state_.TurnStart = host_.clock();
+    d.Interval = rules::kTickMilliseconds;
     ++turnSerial_;
 
     // Bank the partial score of the turn before into its player's box.
@@ -95,34 +86,33 @@ void Form1::Command1_Click() {
     if (p == -1)
         p = m.NumPlayers - 1;
     if (p >= 0 && p < 4) {
-        Label& box = Label5[p];
-        const long long total = roundWhole(Label2->number() + box.number());
+        const int total = d.Partial.value_or(0) + d.Score[p].value_or(0);
         if (m.GameKind == kKind325 && total > rules::kTarget325)
-            services_.beep(); // beyond 325: the turn's points are lost
+            host_.beep(); // beyond 325: the turn's points are lost
         else
-            box.setNumber(static_cast<double>(total));
+            d.Score[p] = total;
     }
-    Label2->setCaption(QString());
+    d.Partial.reset();
 }
 
-void Form1::EndTurn() {
-    Timer1->setInterval(0);
+void Game::EndTurn() {
+    display_.Interval = 0;
     StopPlay();
     state_.TimerBusy = false;
     NextTurn();
 }
 
-void Form1::StopPlay() {
-    Timer1->setInterval(0);
-    Image1->setVisible(false);
-    Pega.forEach([](Image& pose) { pose.setVisible(false); });
-    Image3.forEach([this](Image& hole) { hole.setPicture(Image4->picture()); });
-    Prepara.forEach([](Image& pose) { pose.setVisible(false); });
-    Golpe[0].setVisible(false);
-    Golpe[1].setVisible(false);
+void Game::StopPlay() {
+    HeroFigure& hero = display_.Hero;
+    display_.Interval = 0;
+    hero.Burst = false;
+    hero.Pega.fill(false);
+    display_.Hole.fill(kNoCharacter);
+    hero.Prepara.fill(false);
+    hero.Golpe = {false, false};
     state_.Slapping = false;
-    Mira[0].setVisible(true);
-    services_.processEvents();
+    hero.Mira[0] = true;
+    host_.processEvents();
 }
 
 } // namespace trompalo

@@ -1,48 +1,46 @@
 // The end of a game: the three-in-a-row test and the announcement of the winner.
-#include "window/form1.h"
-
+#include "game/game.h"
 #include "game/rules.h"
-#include "platform/services.h"
 
+#include <string>
 #include <vector>
 
 namespace trompalo {
 
-void Form1::CheckThreeInRow() {
+void Game::CheckThreeInRow() {
     const rules::GridTest test = rules::checkThreeInRow(state_.CellOwner, state_.GridHero);
     state_.BoardOver = test.boardOver;
     state_.EndedByLine = test.endedByLine;
 }
 
-void Form1::ShowWinner() {
+void Game::ShowWinner() {
     const Module1& m = module1_;
-    const QString winnerText = QStringLiteral("Final de partida. El ganador ha sido el jugador: ");
+    const std::string winnerText = "Final de partida. El ganador ha sido el jugador: ";
     // The player on turn wins outright when the game's end is the goal: the
     // ladder of "Escalera." completed, or under "Final de juego." the nine
     // heroes of "Guillotina." closed or a line of "3 en raya." completed.
     const bool finisherWins = m.GameKind == kEscalera ||
                               (m.WinAtGameEnd && m.GameKind == kGuillotina) ||
                               (m.WinAtGameEnd && state_.EndedByLine);
-    QString text;
     if (finisherWins) {
-        text = winnerText + QString::number(m.CurrentPlayer);
-    } else {
-        // Otherwise the lowest total wins: the boxes hold penalty points.
-        std::vector<double> totals;
-        for (int i = 0; i < m.NumPlayers && i < 4; ++i)
-            totals.push_back(Label5[i].number());
-        const std::vector<int> best = rules::lowestTotals(totals);
-        if (best.size() <= 1) {
-            text = winnerText + QString::number(best.empty() ? 1 : best.front());
-        } else {
-            QStringList players;
-            for (int player : best)
-                players << QString::number(player);
-            text = QStringLiteral("Final de partida. Han empatado los jugadores: ") +
-                   players.join(u',') + u'.';
-        }
+        host_.message(winnerText + std::to_string(m.CurrentPlayer));
+        return;
     }
-    services_.messageBox(this, text, MsgButtons::Ok, MsgIcon::Information);
+    // Otherwise the lowest total wins: the boxes hold penalty points.
+    std::vector<int> totals;
+    for (int i = 0; i < m.NumPlayers && i < 4; ++i)
+        totals.push_back(display_.Score[i].value_or(0));
+    const std::vector<int> best = rules::lowestTotals(totals);
+    if (best.size() <= 1) {
+        // (no player at all only before any game: player 1 stands alone)
+        host_.message(winnerText + std::to_string(best.empty() ? 1 : best.front()));
+        return;
+    }
+    std::string players;
+    for (int player : best)
+        players += std::to_string(player) + ',';
+    players.back() = '.';
+    host_.message("Final de partida. Han empatado los jugadores: " + players);
 }
 
 } // namespace trompalo

@@ -13,6 +13,8 @@ CommandButton::CommandButton(QWidget* parent, const QString& name) : QPushButton
 }
 
 void CommandButton::setCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
     caption_ = caption;
     QString shown = caption;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

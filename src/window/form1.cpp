@@ -1,4 +1,4 @@
-// The game window: construction, start-up and the wiring of its events.
+// The game window: construction, start-up, and its events handed to the game.
 #include "window/form1.h"
 
 #include "dialogs/form2.h"
@@ -65,17 +65,42 @@ void Form1::wireHandlers() {
 
 void Form1::Form_Load() {
     services_.randomize();
-    state_.LastPopTime = 0.0;
-    state_.Swinging = false;
-    state_.Slapping = false;
-    state_.TimerBusy = false;
-    state_.Frozen = false;
-    Label1->setCaption(QString());
+    game_.Load();
     PlaceHeroSprites();
-    Mira[0].setVisible(true);
+    showGame();
     // The About window greets the player before the game window appears.
     FormQuorvane splash(*this);
     services_.showModal(splash);
+}
+
+void Form1::Timer1_Timer() {
+    game_.Tick();
+    showGame();
+}
+
+void Form1::Command1_Click() {
+    game_.StartTurn();
+    showGame();
+}
+
+void Form1::Image3_MouseMove(int index, const MouseArgs&) {
+    game_.WindUp(index);
+    showGame();
+}
+
+void Form1::Image3_MouseDown(int index, const MouseArgs&) {
+    game_.Swing(index);
+    showGame();
+}
+
+void Form1::Image3_MouseUp(int, const MouseArgs&) {
+    game_.Release();
+    showGame();
+}
+
+void Form1::Form_KeyPress(int keyAscii) {
+    game_.KeyPress(keyAscii);
+    showGame();
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

@@ -1,10 +1,11 @@
 // The game window: the play field with its ten holes and the hero figure, the
-// score panel, the hidden stores of pictures and the menu bar. Its routines are
-// spread over one file per concern in window/ (layout, hero figure, menus) and
-// game/ (new game, boards, play loop, turns, winner, swing, scoring, marks).
+// score panel, the hidden stores of pictures and the menu bar. Its handlers
+// hand each event of the player or the timer to the game, then show the game
+// on the controls (window/show_game.cpp); it is the game's host: the clock,
+// chance, sounds and message boxes come from the platform's services.
 #pragma once
 
-#include "game/state.h"
+#include "game/game.h"
 #include "platform/command_button.h"
 #include "platform/control_array.h"
 #include "platform/image.h"
@@ -26,7 +27,7 @@ namespace trompalo {
 class Services;
 class Form2;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private Host {
     Q_OBJECT
 public:
     explicit Form1(Services& services);
@@ -36,9 +37,8 @@ public:
     void Form_Load();
 
     Services& services() const { return services_; }
-    Module1& module1() { return module1_; }
-    const Module1& module1() const { return module1_; }
-    const Form1State& state() const { return state_; }
+    Game& game() { return game_; }
+    const Game& game() const { return game_; }
     // The one options dialog of the run, once "Nuevo" has made it.
     Form2* form2() const { return form2_.get(); }
 
@@ -48,42 +48,42 @@ public:
     const Picture& iconPicture() const { return picture(PictureId::WindowIcon); }
 
     // The controls, by their names in the game.
-    Surface* surface;
-    Image* Image1;                        // the impact burst
+    Surface* surface = nullptr;
+    Image* Image1 = nullptr;              // the impact burst
     ControlArray<Image> Image2{"Image2"}; // the cast (strip), 0 to 13
     ControlArray<Image> Image3{"Image3"}; // the ten holes
-    Image* Image4;                        // the empty picture holes are compared with
-    Image* Image5;                        // fist beside the hits-left counter
+    Image* Image4 = nullptr;              // shows no picture: an empty hole shows the same
+    Image* Image5 = nullptr;              // fist beside the hits-left counter
     ControlArray<Image> Image6{"Image6"}; // stroke marks (template 0)
     ControlArray<Image> Image7{"Image7"}; // cross marks (template 0)
     ControlArray<Image> Image8{"Image8"}; // ring marks (template 0)
-    Image* Image9;                        // training target box
+    Image* Image9 = nullptr;              // training target box
     ControlArray<Image> Mira{"Mira"};     // standing hero, 0 faces left
     ControlArray<Image> Prepara{"Prepara"};
     ControlArray<Image> Pega{"Pega"};
     ControlArray<Image> Golpe{"Golpe"};
-    Label* Label1;                        // hits left
-    Label* Label2;                        // partial score
-    Label* Label3;                        // seconds left
+    Label* Label1 = nullptr;              // hits left
+    Label* Label2 = nullptr;              // partial score
+    Label* Label3 = nullptr;              // seconds left
     ControlArray<Label> Label4{"Label4"}; // grid counters of player 1 (template 0)
     ControlArray<Label> Label5{"Label5"}; // score boxes of players 1 to 4
     ControlArray<Label> Label6{"Label6"}; // panel captions and column heads
-    Label* Label7;                        // training misses
+    Label* Label7 = nullptr;              // training misses
     ControlArray<Label> Label8{"Label8"}; // grid counters of player 2 (template 0)
-    Label* Label9;                        // frame of the training target box
+    Label* Label9 = nullptr;              // frame of the training target box
     ControlArray<Shape> Shape1{"Shape1"}; // "Apoyos" markers behind the holes
-    Line* Line1;
-    Line* Line2;
+    Line* Line1 = nullptr;
+    Line* Line2 = nullptr;
     ControlArray<Line> Line3{"Line3"}; // the hero table's lines
-    CommandButton* Command1;           // the start button between turns
-    Timer* Timer1;
+    CommandButton* Command1 = nullptr; // the start button between turns
+    Timer* Timer1 = nullptr;
 
-    MenuItem* MnuNew;
-    MenuItem* MnuApo;
-    MenuItem* MnuPuntos;
-    MenuItem* MnuS;
-    MenuItem* MnuHow;
-    MenuItem* MnuAbout;
+    MenuItem* MnuNew = nullptr;
+    MenuItem* MnuApo = nullptr;
+    MenuItem* MnuPuntos = nullptr;
+    MenuItem* MnuS = nullptr;
+    MenuItem* MnuHow = nullptr;
+    MenuItem* MnuAbout = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,71 +95,45 @@ private:
     void applyStackingOrder();
     void wireHandlers();
 
+    // window/form1.cpp: the events, each handed to the game
+    void Timer1_Timer();
+    void Command1_Click();
+    void Image3_MouseMove(int index, const MouseArgs& args);
+    void Image3_MouseDown(int index, const MouseArgs& args);
+    void Image3_MouseUp(int index, const MouseArgs& args);
+    void Form_KeyPress(int keyAscii);
+
     // window/hero.cpp
     void PlaceHeroSprites();
     void Form_MouseMove(const MouseArgs& args);
     void Mira_MouseMove(int index, const MouseArgs& args);
 
     // window/menus.cpp
+    void MnuNew_Click();
     void MnuApo_Click();
     void MnuPuntos_Click();
     void MnuS_Click();
     void MnuHow_Click();
     void MnuAbout_Click();
-    void Form_KeyPress(int keyAscii);
-    void playSound(const char* name);
 
-    // game/new_game.cpp
-    void MnuNew_Click();
-    void NewGame();
-    void ClearTurnDisplay();
-
-    // game/boards.cpp
-    void PrepareTable();
-    void PrepareGrid();
-
-    // game/scheduler.cpp
-    void Timer1_Timer();
-    void PopUpEvent();
-    int DrawCharacter();
-    bool SendDown(int hole);
-    void SlapStep();
-
-    // game/turns.cpp
-    void NextTurn();
-    void Command1_Click();
-    void EndTurn();
-    void StopPlay();
-
-    // game/winner.cpp
-    void CheckThreeInRow();
-    void ShowWinner();
-
-    // game/swing.cpp
-    void Image3_MouseMove(int index, const MouseArgs& args);
-    void Image3_MouseDown(int index, const MouseArgs& args);
-    bool HoleIsEmpty(int hole) const;
-
-    // game/scoring.cpp
-    void Image3_MouseUp(int index, const MouseArgs& args);
-    bool ReleaseCounts() const;
-    void EndSwing();
-
-    // game/marks.cpp
-    bool MarkHit();
-    void PlaceTableMark(ControlArray<Image>& marks, int row, int column);
-    void EndGame();
+    // window/show_game.cpp: the game on the controls, and the game's host
+    void showGame();
+    void showBoard();
+    const Picture& shownPicture(int c) const; // a character, or the empty picture
+    double clock() override;
+    double random() override;
+    void playSound(const char* name) override;
+    void beep() override;
+    void message(const std::string& text) override;
+    bool confirm(const std::string& text) override;
+    void processEvents() override;
 
     Services& services_;
-    Module1 module1_;
-    Form1State state_;
+    Game game_{*this};
     std::vector<Picture> pictures_;
     std::unique_ptr<Form2> form2_;
-    // Every started turn gets a number; a press remembers the turn it was made
-    // in (0: none, or a press ignored during the slap animation), and only a
-    // release in that same turn, still in play, is booked.
-    unsigned turnSerial_ = 0;
-    unsigned pressTurn_ = 0;
+    int boardShown_ = 0; // the game's board serial last shown
+    std::size_t marksShown_ = 0;
 };
 
 } // namespace trompalo

@@ -1,5 +1,5 @@
-// The hero figure in the middle of the field: where each pose stands and how
-// the standing hero turns to the half of the field where the pointer is.
+// The hero figure in the middle of the field: where each pose stands, and the
+// pointer's moves that turn the standing hero.
 #include "window/form1.h"
 
 #include <array>
@@ -7,9 +7,6 @@
 namespace trompalo {
 
 namespace {
-
-// The line between the left and the right half of the field, in twips.
-constexpr double kFieldMiddle = 3720;
 
 struct Place {
     int left, top;
@@ -38,10 +35,6 @@ void placeAll(ControlArray<Image>& sprites, const std::array<Place, N>& places) 
     }
 }
 
-void hideAll(ControlArray<Image>& sprites) {
-    sprites.forEach([](Image& sprite) { sprite.setVisible(false); });
-}
-
 } // namespace
 
 void Form1::PlaceHeroSprites() {
@@ -51,23 +44,14 @@ void Form1::PlaceHeroSprites() {
 }
 
 void Form1::Form_MouseMove(const MouseArgs& args) {
-    if (state_.Slapping)
-        return;
-    hideAll(Prepara);
-    hideAll(Pega);
-    const bool right = args.x >= kFieldMiddle;
-    Mira[1].setVisible(right);
-    Mira[0].setVisible(!right);
+    game_.FaceField(args.x);
+    showGame();
 }
 
 void Form1::Mira_MouseMove(int index, const MouseArgs& args) {
-    if (state_.Slapping)
-        return;
     // The pointer's place on the window, in single precision as the sprite reports it.
-    const float x = static_cast<float>(Mira[index].left() + args.x);
-    const bool right = x >= static_cast<float>(kFieldMiddle);
-    Mira[1].setVisible(right);
-    Mira[0].setVisible(!right);
+    game_.FaceFromHero(static_cast<float>(Mira[index].left() + args.x));
+    showGame();
 }
 
 } // namespace trompalo

@@ -1,12 +1,22 @@
-// The menu commands and the keyboard of the game window.
+// The menu commands of the game window.
 #include "window/form1.h"
 
+#include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/form_quorvane.h"
-#include "game/rules.h"
 #include "platform/services.h"
 
 namespace trompalo {
+
+void Form1::MnuNew_Click() {
+    game_.StopPlay();
+    if (!form2_)
+        form2_ = std::make_unique<Form2>(this, game_.module1());
+    services_.showModal(*form2_);
+    if (form2_->resultText() == QLatin1String("Nuevo"))
+        game_.NewGame();
+    showGame();
+}
 
 void Form1::MnuApo_Click() {
     if (MnuApo->checked()) {
@@ -38,21 +48,6 @@ void Form1::MnuHow_Click() {
 void Form1::MnuAbout_Click() {
     FormQuorvane about(*this);
     services_.showModal(about);
-}
-
-void Form1::Form_KeyPress(int keyAscii) {
-    if (keyAscii != ' ')
-        return;
-    Image& stop = Image2[rules::kStopSign];
-    if (!stop.isHidden()) {
-        state_.Frozen = true;
-        stop.setVisible(false);
-    }
-}
-
-void Form1::playSound(const char* name) {
-    if (MnuS->checked())
-        services_.playSound(QString::fromUtf8(name));
 }
 
 } // namespace trompalo

@@ -189,8 +189,8 @@ QString Runner::pictureName(const Picture& picture) const {
 }
 
 std::optional<Value> Runner::readVariable(const Reference& ref, QString& why) const {
-    const Module1& m = form1_->module1();
-    const Form1State& s = form1_->state();
+    const Module1& m = form1_->game().module1();
+    const Form1State& s = form1_->game().state();
     const QString& n = ref.name;
     const auto& ix = ref.indexes;
     auto wantIndexes = [&](std::size_t count, int low, int high) {
@@ -230,7 +230,7 @@ std::optional<Value> Runner::readVariable(const Reference& ref, QString& why) co
     if (n == QLatin1String("RoundNo"))
         return num(m.RoundNo);
     if (n == QLatin1String("LimitKind"))
-        return Value::ofText(m.LimitKind);
+        return Value::ofText(QString::fromStdString(m.LimitKind));
     if (n == QLatin1String("LimitValue"))
         return num(m.LimitValue);
     if (n == QLatin1String("WinAtGameEnd"))

@@ -55,8 +55,8 @@ public:
 
     // Checks the state as a player and a maintainer would want it after any action.
     void check(int step) const {
-        const Module1& m = form1_.module1();
-        const Form1State& s = form1_.state();
+        const Module1& m = form1_.game().module1();
+        const Form1State& s = form1_.game().state();
         int counted = 0;
         const int start = m.GameKind == kGuillotina || m.GameKind == kTresEnRaya ? 0 : 1;
         for (int p = 1; p <= 4; ++p)

@@ -18,7 +18,7 @@ using namespace trompalo;
 
 namespace {
 
-struct Game : ::testing::Test {
+struct Play : ::testing::Test {
     testkit::ScriptedServices services;
     Form1 form1{services};
     QStringList messages;
@@ -61,7 +61,7 @@ struct Game : ::testing::Test {
 
 } // namespace
 
-TEST_F(Game, ATickDuringTheWinOf325FindsTheTimerStopped) {
+TEST_F(Play, ATickDuringTheWinOf325FindsTheTimerStopped) {
     newGame(5, 5); // "325.", 15 seconds
     testkit::click(*form1.Command1);
     for (int i = 0; i < 12; ++i) {
@@ -72,7 +72,7 @@ TEST_F(Game, ATickDuringTheWinOf325FindsTheTimerStopped) {
     popUp(0, 5);
     // The turn's time is up by the moment the window repaints for the win: a
     // tick let in there would end the turn and announce the next player.
-    services.setClock(form1.state().TurnStart + 15.5);
+    services.setClock(form1.game().state().TurnStart + 15.5);
     int ticksDuringRepaint = 0;
     services.duringProcessEvents = [&] {
         ++ticksDuringRepaint;
@@ -86,24 +86,24 @@ TEST_F(Game, ATickDuringTheWinOf325FindsTheTimerStopped) {
     EXPECT_EQ(form1.Label5[0].caption(), "325");
     EXPECT_EQ(form1.Timer1->interval(), 0);
     EXPECT_TRUE(form1.Command1->isHidden());
-    EXPECT_EQ(form1.module1().CurrentPlayer, 1);
+    EXPECT_EQ(form1.game().module1().CurrentPlayer, 1);
 }
 
-TEST_F(Game, WithEveryHoleTakenNoCharacterComesUp) {
+TEST_F(Play, WithEveryHoleTakenNoCharacterComesUp) {
     newGame(3, 5); // "Guillotina.", 15 seconds
     testkit::click(*form1.Command1);
     // Characters that never go down fill the ten holes.
-    form1.module1().StayTime = 1000;
+    form1.game().module1().StayTime = 1000;
     for (int hole = 0; hole < 10; ++hole)
         popUp(hole % 9, hole);
     for (int hole = 0; hole < 10; ++hole)
         ASSERT_NE(form1.Image3[hole].picture(), form1.Image4->picture()) << "hole " << hole;
-    const double lastPop = form1.state().LastPopTime;
+    const double lastPop = form1.game().state().LastPopTime;
     // The next pop-up finds no hole: it is skipped, drawing nothing.
     services.setClock(services.now() + 0.3);
     services.timer()->fire();
-    EXPECT_EQ(form1.state().LastPopTime, lastPop);
-    EXPECT_EQ(form1.state().TimerBusy, false);
+    EXPECT_EQ(form1.game().state().LastPopTime, lastPop);
+    EXPECT_EQ(form1.game().state().TimerBusy, false);
     // A hit frees a hole, and the next event uses it.
     testkit::click(form1.Image3[4]);
     // The hole draw asks for hole 0 (taken), then hole 4; the character is 2.

@@ -1,0 +1,35 @@
+// What the game asks of the window around it: the time, chance, sounds, the
+// message boxes of a game's end, and a moment for the window to show the game
+// and deliver what is pending. The program's window answers on Qt; the model's
+// tests answer with a script.
+#pragma once
+
+#include <string>
+
+namespace trompalo {
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // Seconds, with fractions, from a clock that only goes forward.
+    virtual double clock() = 0;
+    // A uniform random number in [0, 1).
+    virtual double random() = 0;
+
+    // Plays a sound by the bare name of its file, without waiting (the window
+    // plays nothing while "Sonido" carries no tick).
+    virtual void playSound(const char* name) = 0;
+    virtual void beep() = 0;
+
+    // A message box with the information icon and an OK button.
+    virtual void message(const std::string& text) = 0;
+    // A message box with the question icon and OK and Cancel: true for OK.
+    virtual bool confirm(const std::string& text) = 0;
+
+    // The window shows the game as it stands, then lets the window system
+    // deliver and paint what is pending (a tick may arrive in there).
+    virtual void processEvents() = 0;
+};
+
+} // namespace trompalo

@@ -1,0 +1,41 @@
+#include "game/options.h"
+
+#include <algorithm>
+#include <array>
+
+namespace trompalo {
+
+namespace {
+
+struct TurnLimit {
+    const char* kind;
+    int value;
+};
+// The six turn limits of the dialog, in the order of its buttons.
+constexpr std::array<TurnLimit, 6> kLimits{
+    {{"G", 3}, {"G", 5}, {"G", 7}, {"T", 7}, {"T", 10}, {"T", 15}}};
+
+} // namespace
+
+void applyOptions(Module1& m, const OptionChoices& c) {
+    if (c.game >= 0)
+        m.GameKind = c.game + 1;
+    const int level = std::max(c.level, 0);
+    if (m.GameKind != kEntrenamiento) {
+        m.PopInterval = 0.2;
+        m.StayTime = level == 0 ? 0.4 : level == 1 ? 0.75 : 1.1;
+    } else {
+        m.StayTime = 1.2;
+        m.PopInterval = 1.0;
+    }
+    if (c.limit >= 0 && c.limit < static_cast<int>(kLimits.size())) {
+        m.LimitKind = kLimits[static_cast<std::size_t>(c.limit)].kind;
+        m.LimitValue = kLimits[static_cast<std::size_t>(c.limit)].value;
+    }
+    if (c.players >= 0)
+        m.NumPlayers = c.players + 1;
+    m.CurrentPlayer = 4;
+    m.WinAtGameEnd = c.playToTheEnd;
+}
+
+} // namespace trompalo
