@@ -23,6 +23,7 @@ public:
     const Module1& module1() const { return module1_; }
     Form1State& state() { return state_; }
     const Form1State& state() const { return state_; }
+    Display& display() { return display_; }
     const Display& display() const { return display_; }
 
     // Start-up: the flags cleared, the hits-left counter emptied, the hero

@@ -66,6 +66,7 @@ struct Mark {
     MarkKind kind;
     int left; // twips
     int top;
+    bool operator==(const Mark&) const = default;
 };
 
 // The board of the right-hand panel.

@@ -1,6 +1,5 @@
 #include "platform/label.h"
 
-#include "platform/caption_number.h"
 #include "platform/twips.h"
 
 #include <QFontMetrics>
@@ -18,14 +17,6 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     fitToCaption();
     update();
-}
-
-double Label::number() const {
-    return captionNumber(caption_);
-}
-
-void Label::setNumber(double value) {
-    setCaption(wholeNumberText(value));
 }
 
 void Label::setBackColor(const QColor& color) {

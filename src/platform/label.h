@@ -17,10 +17,6 @@ public:
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
-    // The caption read as a number (its leading numeric part; empty reads 0).
-    double number() const;
-    // Writes a number as whole-number text.
-    void setNumber(double value);
 
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& color);

@@ -197,17 +197,9 @@ TEST(ControlLayer, StackingKeepsPushButtonsInFront) {
     EXPECT_EQ(order(), (std::vector<QObject*>{&back, &front, &button}));
 }
 
-TEST(ControlLayer, LabelsReadAndWriteNumbersAndSizeThemselves) {
+TEST(ControlLayer, LinkLabelsSizeThemselvesToTheirCaption) {
     Field field;
     Label label(field.surface, "Label1");
-    label.setCaption("7");
-    label.setNumber(label.number() - 1);
-    EXPECT_EQ(label.caption(), "6");
-    label.setCaption("");
-    EXPECT_EQ(label.number(), 0);
-    label.setNumber(-15);
-    EXPECT_EQ(label.caption(), "-15");
-
     label.setBoundsTwips(0, 0, 100, 100);
     label.setAutoSize(true);
     label.setCaption("hola@quorvane.example");

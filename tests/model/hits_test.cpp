@@ -1,0 +1,248 @@
+// The swing and the hero, the points of a hit in each game, the marks of the
+// boards and the winner.
+#include "game/board.h"
+#include "game/rules.h"
+#include "play.h"
+
+using namespace trompalo;
+using namespace trompalo::model;
+
+TEST_F(Play, APressDecidesTheHitAtOnce) {
+    start(3, 2, 1); // 7 hits a turn
+    const int points[] = {25, 15, 15, 10, 10, 10, 10, 10, 10, -5, -5, -15, 0, 0};
+    for (int c = 0; c < 14; ++c) {
+        SCOPED_TRACE(c);
+        const int hole = c % 10;
+        popUp(c, hole);
+        const int hitsLeft = *d.HitsLeft;
+        host.sounds.clear();
+        game.Swing(hole);
+        EXPECT_EQ(s.HitChar, c);
+        EXPECT_EQ(s.HitPoints, points[c]);
+        EXPECT_EQ(d.HitsLeft, hitsLeft - 1);
+        EXPECT_EQ(host.sounds, std::vector<std::string>{"golpe6.wav"});
+        EXPECT_EQ(d.Hole[hole], kNoCharacter);
+        EXPECT_TRUE(d.Hero.Burst);
+        EXPECT_EQ(d.Hero.BurstHole, hole);
+        EXPECT_TRUE(d.Hero.Pega[rules::strikePose(hole)]);
+        game.Release();
+        EXPECT_FALSE(d.Hero.Burst || d.Hero.Pega[rules::strikePose(hole)]);
+        if (c == 6) {
+            EXPECT_EQ(d.Interval, 0); // the seventh hit used up the turn
+            game.StartTurn();
+        }
+        if (c == rules::kSlapBoy) {
+            EXPECT_TRUE(s.Slapping);
+            nextTurn();
+        }
+    }
+    // A swing into an empty hole: the whoosh, a strike and no burst; the hits
+    // left stay.
+    host.sounds.clear();
+    const NumberBox hitsLeft = d.HitsLeft;
+    game.Swing(9);
+    EXPECT_EQ(host.sounds, std::vector<std::string>{"zoop.wav"});
+    EXPECT_EQ(s.HitChar, rules::kMissed);
+    EXPECT_EQ(s.HitPoints, 0);
+    EXPECT_EQ(d.HitsLeft, hitsLeft);
+    EXPECT_FALSE(d.Hero.Burst);
+    EXPECT_TRUE(d.Hero.Pega[rules::strikePose(9)]);
+}
+
+TEST_F(Play, TheHeroWindsUpFacesThePointerAndStrikes) {
+    game.WindUp(2);
+    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{false, false}));
+    EXPECT_EQ(std::count(d.Hero.Prepara.begin(), d.Hero.Prepara.end(), true), 1);
+    EXPECT_TRUE(d.Hero.Prepara[rules::windupPose(2)]);
+    game.Swing(2);
+    EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(2)]);
+    // While the button is held, pointing at another hole changes nothing.
+    game.WindUp(5);
+    EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(5)]);
+    game.Release();
+    EXPECT_FALSE(s.Swinging);
+    // Over the bare field the hero stands and faces the pointer's half; the
+    // line x = 3720 belongs to the right half.
+    game.WindUp(7);
+    game.FaceField(3719.9);
+    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{true, false}));
+    EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(7)]);
+    game.FaceField(3720);
+    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{false, true}));
+    // Over the standing hero only the standing pose turns.
+    game.WindUp(7);
+    game.FaceFromHero(3719.9f);
+    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{true, false}));
+    EXPECT_TRUE(d.Hero.Prepara[rules::windupPose(7)]);
+    game.FaceFromHero(3720.0f);
+    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{false, true}));
+}
+
+TEST_F(Play, EachGameBooksAHitInItsOwnWay) {
+    // "Guillotina." with three players: a penalty character costs its hitter;
+    // a hit on a hero its hitter has closed costs whoever has not closed it.
+    start(3, 5, 2);
+    hit(9);
+    EXPECT_EQ(d.Score[0], 5);
+    close(3, 3);
+    EXPECT_EQ(d.Score, (std::array<NumberBox, 4>{5, 0, 0, std::nullopt})); // closing costs nothing
+    nextTurn();
+    nextTurn();
+    close(3, 3);
+    nextTurn();
+    hit(3);
+    EXPECT_EQ(d.Score, (std::array<NumberBox, 4>{5, 10, 0, std::nullopt}));
+    hit(10);
+    hit(11);
+    EXPECT_EQ(d.Score[0], 25);
+
+    // "Escalera." and "325." gather the turn's points in the partial box; a
+    // miss first makes it read 0. Training books nothing.
+    for (int button : {5, 6, 7}) {
+        start(button);
+        game.Swing(2);
+        game.Release();
+        EXPECT_EQ(d.Partial, button == 7 ? std::nullopt : NumberBox(0));
+        m.PopInterval = 0.2;
+        hit(0);
+        hit(9);
+        EXPECT_EQ(d.Partial, button == 7 ? std::nullopt : NumberBox(20));
+        EXPECT_EQ(d.Score[0], 0);
+    }
+}
+
+TEST_F(Play, OnlyAPressOfTheTurnInPlayIsBooked) {
+    start(3, 0); // 3 hits a turn
+    // A press held across the end of its turn books nothing, before the next
+    // turn starts or after.
+    popUp(9, 3);
+    game.Swing(3);
+    host.now += 30;
+    game.Tick();
+    ASSERT_EQ(m.CurrentPlayer, 2);
+    game.Release();
+    EXPECT_FALSE(s.Swinging || d.Hero.Burst);
+    game.StartTurn();
+    popUp(9, 3);
+    game.Swing(3);
+    host.now += 30;
+    game.Tick();
+    game.StartTurn();
+    game.Release();
+    EXPECT_EQ(d.Score, (std::array<NumberBox, 4>{0, 0, std::nullopt, std::nullopt}));
+    EXPECT_EQ(d.HitsLeft, 3);
+    // After play was stopped a press swings and books nothing.
+    hit(9);
+    game.StopPlay();
+    EXPECT_EQ(d.Interval, 0);
+    hit(9);
+    EXPECT_EQ(d.Score[0], 5);
+    EXPECT_EQ(d.HitsLeft, 2);
+}
+
+TEST_F(Play, GuillotinaMarksTheTableAndEndsWithTheNinthHero) {
+    start(3);
+    nextTurn();
+    // Player 2 on hero 1: a stroke, a cross and a ring in row 1 of column 2; a
+    // fourth hit draws nothing.
+    for (int i = 0; i < 4; ++i)
+        hit(0);
+    const int left = board::tableColumn(2);
+    const int top = board::tableRow(0);
+    EXPECT_EQ(d.Marks, (std::vector<Mark>{{MarkKind::Stroke, left, top},
+                                          {MarkKind::Cross, left, top},
+                                          {MarkKind::Ring, left, top}}));
+    EXPECT_EQ(m.Marks[2][1], 3);
+    EXPECT_EQ(d.Score[0], 25); // the fourth: player 1 had not closed hero 1
+    // The ninth hero closed ends the game at once, mid-turn: the lower total wins.
+    close(1, 8);
+    EXPECT_EQ(d.Marks.size(), 27u);
+    EXPECT_EQ(d.Marks.back(), (Mark{MarkKind::Ring, left, board::tableRow(8)}));
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Final de partida. El ganador ha sido el jugador: 2"});
+    EXPECT_EQ(d.Interval, 0);
+    EXPECT_FALSE(d.AnnouncementShown || d.HitsLeftShown);
+    EXPECT_EQ(d.Countdown, std::nullopt);
+}
+
+TEST_F(Play, EscaleraIsClimbedFromTheFoot) {
+    start(6, 5, 1);
+    // Off the ladder: a hero counts only once the one below it is closed.
+    hit(4);
+    EXPECT_EQ(m.Marks[1][5], 1);
+    EXPECT_TRUE(d.Marks.empty());
+    EXPECT_EQ(d.Partial, 10);
+    // The foot: a cross, then a ring.
+    hit(8);
+    hit(8);
+    const int left = board::tableColumn(1);
+    EXPECT_EQ(d.Marks, (std::vector<Mark>{{MarkKind::Cross, left, board::tableRow(8)},
+                                          {MarkKind::Ring, left, board::tableRow(8)}}));
+    close(7, 0);
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Final de partida. El ganador ha sido el jugador: 1"});
+}
+
+TEST_F(Play, TresEnRayaClaimsCellsUntilALineOrAFullBoard) {
+    // The grid's draws: hero 9 first, then hero 1; hero 9 again is drawn anew.
+    queue({0.95, 0.01, 0.95, 0.12, 0.23, 0.34, 0.45, 0.56, 0.67, 0.78});
+    start(4);
+    EXPECT_EQ((std::vector<int>(s.GridHero + 1, s.GridHero + 10)),
+              (std::vector<int>{9, 1, 2, 3, 4, 5, 6, 7, 8}));
+    // Player 1's third hit on hero 9 claims its cell (position 1) with a cross.
+    close(8, 8);
+    EXPECT_EQ(s.CellOwner[9], 1);
+    EXPECT_EQ(d.Marks, (std::vector<Mark>{{MarkKind::Cross, 7800, 3120}}));
+    EXPECT_FALSE(s.BoardOver);
+    nextTurn();
+    // Player 2 closes hero 9 too: the cell stays player 1's, nothing is drawn.
+    close(8, 8);
+    EXPECT_EQ(m.Marks[2][9], 3);
+    EXPECT_EQ(s.CellOwner[9], 1);
+    EXPECT_EQ(d.Marks.size(), 1u);
+    // Heroes 3 and 6 (positions 4 and 7) give player 2 the left column.
+    close(2, 2);
+    close(5, 5);
+    EXPECT_EQ(d.Marks.back(), (Mark{MarkKind::Ring, board::gridCell(7).left, 4800}));
+    EXPECT_FALSE(s.BoardOver);
+    nextTurn();
+    close(0, 0);
+    nextTurn();
+    close(3, 3); // positions 4, 5 and 7: no line yet
+    EXPECT_FALSE(s.BoardOver);
+    close(4, 4); // and 6: the middle row
+    EXPECT_TRUE(s.BoardOver);
+    EXPECT_TRUE(s.EndedByLine);
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Final de partida. Han empatado los jugadores: 1,2."});
+}
+
+TEST_F(Play, TheLowestTotalWinsUnlessTheGameWasPlayedToItsEnd) {
+    struct Row {
+        int kind;
+        bool toTheEnd, byLine;
+        std::vector<int> totals;
+        std::string winner;
+    };
+    const Row rows[] = {
+        {kGuillotina, false, false, {40, 15, 15, 60}, "Han empatado los jugadores: 2,3."},
+        {kGuillotina, false, false, {10, 5, 20}, "El ganador ha sido el jugador: 2"},
+        {kGuillotina, false, true, {10, 5}, "El ganador ha sido el jugador: 2"},
+        {kGuillotina, true, false, {10, 5}, "El ganador ha sido el jugador: 3"},
+        {kTresEnRaya, true, true, {10, 5}, "El ganador ha sido el jugador: 3"},
+        {kTresEnRaya, true, false, {10, 5}, "El ganador ha sido el jugador: 2"},
+        {kTresEnRaya, false, true, {0, 0}, "Han empatado los jugadores: 1,2."},
+        {kEscalera, false, false, {60, -5}, "El ganador ha sido el jugador: 3"},
+    };
+    for (const Row& r : rows) {
+        m.GameKind = r.kind;
+        m.WinAtGameEnd = r.toTheEnd;
+        m.NumPlayers = static_cast<int>(r.totals.size());
+        m.CurrentPlayer = 3; // who closed the game
+        game.state().EndedByLine = r.byLine;
+        for (std::size_t i = 0; i < r.totals.size(); ++i)
+            game.display().Score[i] = r.totals[i];
+        game.ShowWinner();
+        EXPECT_EQ(host.messages.back(), "Final de partida. " + r.winner);
+    }
+}

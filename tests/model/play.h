@@ -1,0 +1,104 @@
+// The game on a scripted host: the test sets the clock and the random draws,
+// answers the message boxes and reads what the game asked for.
+#pragma once
+
+#include "game/game.h"
+#include "game/options.h"
+#include "support/draws.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace trompalo::model {
+
+struct ScriptedHost final : Host {
+    double now = 0;
+    std::deque<double> draws; // then a fixed generator
+    std::mt19937 more{1};
+    std::vector<std::string> sounds;
+    std::vector<std::string> messages; // every message box, "?" before a question
+    int beeps = 0;
+    bool answer = true; // to the next questions: OK
+    std::function<void()> duringEvents;
+
+    double clock() override { return now; }
+    double random() override {
+        if (draws.empty())
+            return static_cast<double>(more()) / 4294967296.0;
+        const double r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+    void playSound(const char* name) override { sounds.emplace_back(name); }
+    void beep() override { ++beeps; }
+    void message(const std::string& text) override { messages.push_back(text); }
+    bool confirm(const std::string& text) override {
+        messages.push_back("?" + text);
+        return answer;
+    }
+    void processEvents() override {
+        if (duringEvents)
+            duringEvents();
+    }
+};
+
+struct Play : ::testing::Test {
+    ScriptedHost host;
+    Game game{host};
+    Module1& m = game.module1();
+    const Form1State& s = game.state();
+    const Display& d = game.display();
+
+    Play() { game.Load(); }
+
+    // "Nuevo" stops play; "Adelante" with these elements of the dialog's
+    // groups (2 players, 15 seconds a turn unless said otherwise; the dialog
+    // gives training 1 player and "3 en raya." 2) sets the game up.
+    void newGame(int gameButton, int limit = 5, int players = 1, bool toTheEnd = false) {
+        game.StopPlay();
+        players = gameButton == 7 ? 0 : gameButton == 4 ? 1 : players;
+        applyOptions(m, {gameButton, limit, players, toTheEnd, 1});
+        game.NewGame();
+    }
+    void start(int gameButton, int limit = 5, int players = 1, bool toTheEnd = false) {
+        newGame(gameButton, limit, players, toTheEnd);
+        game.StartTurn();
+    }
+    void queue(const std::vector<double>& draws) {
+        host.draws.insert(host.draws.end(), draws.begin(), draws.end());
+    }
+    // Character c comes up in hole h at the tick 0.3 s later.
+    void popUp(int c, int hole) {
+        host.now += 0.3;
+        queue(testkit::popUpDraws(c, hole));
+        game.Tick();
+    }
+    void hit(int c, int hole = 5) {
+        popUp(c, hole);
+        game.Swing(hole);
+        game.Release();
+    }
+    // The player on turn hits heroes first to last (either way) until each is
+    // closed, as long as the turn lasts; the last hit may end the game.
+    void close(int first, int last) {
+        for (int c = first;; c += first <= last ? 1 : -1) {
+            for (int i = 0; i < 3 && m.Marks[m.CurrentPlayer][c + 1] < 3 && d.Interval != 0; ++i)
+                hit(c);
+            if (c == last)
+                return;
+        }
+    }
+    // The turn's time runs out, and the next one starts.
+    void nextTurn() {
+        host.now += 60;
+        game.Tick();
+        game.StartTurn();
+    }
+};
+
+} // namespace trompalo::model

@@ -1,0 +1,413 @@
+// The options, a new game, turns and rounds, the tick and the training stages.
+#include "play.h"
+
+using namespace trompalo;
+using namespace trompalo::model;
+
+TEST(Options, AdelanteReadsEveryGroup) {
+    struct Row {
+        OptionChoices choices;
+        int kind, players;
+        const char* limit;
+        int value;
+        double popInterval, stayTime;
+    };
+    const Row rows[] = {
+        {{3, 1, 1, false, 1}, 4, 2, "G", 5, 0.2, 0.75}, // the first opening as it comes
+        {{4, 0, 1, true, 0}, 5, 2, "G", 3, 0.2, 0.4},
+        {{5, 2, 3, false, 2}, 6, 4, "G", 7, 0.2, 1.1},
+        {{6, 3, 2, false, 1}, 7, 3, "T", 7, 0.2, 0.75},
+        {{7, 4, 0, true, 2}, 8, 1, "T", 10, 1.0, 1.2},   // training has its own speeds
+        {{-1, 5, 0, false, 0}, 8, 1, "T", 15, 1.0, 1.2}, // no game chosen: the last stays
+    };
+    Module1 m;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.choices.game);
+        m.CurrentPlayer = 2;
+        applyOptions(m, r.choices);
+        EXPECT_EQ(m.GameKind, r.kind);
+        EXPECT_EQ(m.NumPlayers, r.players);
+        EXPECT_EQ(m.LimitKind, r.limit);
+        EXPECT_EQ(m.LimitValue, r.value);
+        EXPECT_DOUBLE_EQ(m.PopInterval, r.popInterval);
+        EXPECT_DOUBLE_EQ(m.StayTime, r.stayTime);
+        EXPECT_EQ(m.WinAtGameEnd, r.choices.playToTheEnd);
+        EXPECT_EQ(m.CurrentPlayer, 4); // so the first turn is player 1's
+    }
+}
+
+TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
+    struct Row {
+        int button;
+        BoardKind board;
+        int marksStart;
+        std::vector<NumberBox> scores;
+    };
+    const Row rows[] = {
+        {4, BoardKind::Grid, 0, {0, 0, std::nullopt, std::nullopt}},
+        {3, BoardKind::Table, 0, {0, 0, 0, std::nullopt}},
+        {5, BoardKind::None, 1, {0, 0, 0, std::nullopt}},
+        {6, BoardKind::Table, 1, {0, 0, 0, std::nullopt}},
+        {7, BoardKind::None, 1, {0, std::nullopt, std::nullopt, std::nullopt}},
+    };
+    start(3);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.button);
+        // The last game leaves its marks, claimed cells, player 2 on turn and
+        // the STOP sign shown.
+        close(0, 1);
+        nextTurn();
+        hit(12, 0);
+        ASSERT_TRUE(d.OnTurn[1] && d.StopSignShown);
+        newGame(r.button, 1, 2); // 5 hits, 3 players
+        EXPECT_EQ(d.Board, r.board);
+        if (r.board != BoardKind::None) {
+            EXPECT_EQ(d.MarkSide, r.board == BoardKind::Table ? 360 : 480);
+        }
+        EXPECT_TRUE(d.Marks.empty());
+        EXPECT_FALSE(s.EndedByLine);
+        EXPECT_FALSE(d.StopSignShown);
+        EXPECT_EQ(m.Marks[1][1], r.marksStart);
+        EXPECT_EQ(m.Marks[4][9], r.marksStart);
+        EXPECT_EQ(std::vector<NumberBox>(d.Score.begin(), d.Score.end()), r.scores);
+        EXPECT_EQ(d.OnTurn, (std::array<bool, 4>{true, false, false, false}));
+        EXPECT_EQ(d.MissesLineShown, r.button == 7);
+        EXPECT_EQ(m.RoundNo, 1);
+        EXPECT_EQ(m.CurrentPlayer, 1);
+        EXPECT_TRUE(d.AnnouncementShown);
+        game.StartTurn();
+    }
+}
+
+TEST_F(Play, TurnsEndByTimeAndPassFromPlayerToPlayer) {
+    newGame(3, 1, 2); // 5 hits a turn, 3 players
+    EXPECT_EQ(d.Announcement, "Ronda: 1\r\rJugador 1");
+    EXPECT_TRUE(d.FistShown && d.HitsLeftShown);
+    EXPECT_EQ(d.HitsLeft, 5);
+    EXPECT_EQ(s.TurnSeconds, 30);
+    host.now = 100;
+    game.StartTurn();
+    EXPECT_FALSE(d.AnnouncementShown);
+    EXPECT_EQ(d.Interval, 100);
+    host.now = 129;
+    game.Tick();
+    EXPECT_EQ(d.Countdown, 1);
+    host.now = 129.95;
+    game.Tick();
+    EXPECT_EQ(d.Interval, 0);
+    EXPECT_EQ(d.Countdown, std::nullopt);
+    EXPECT_EQ(d.Announcement, "Ronda: 1\r\rJugador 2");
+    EXPECT_EQ(d.OnTurn, (std::array<bool, 4>{false, true, false, false}));
+    // Only hits count against the limit; the release of the fifth ends the turn.
+    game.StartTurn();
+    game.Swing(8);
+    game.Release();
+    EXPECT_EQ(d.HitsLeft, 5);
+    for (int i = 0; i < 4; ++i)
+        hit(3);
+    popUp(3, 5);
+    game.Swing(5);
+    EXPECT_EQ(d.HitsLeft, 0);
+    EXPECT_EQ(d.Interval, 100);
+    game.Release();
+    EXPECT_EQ(d.Announcement, "Ronda: 1\r\rJugador 3");
+    EXPECT_EQ(d.HitsLeft, 5);
+    // After the last player, player 1 of the next round; a stall below zero
+    // ends a turn all the same.
+    game.StartTurn();
+    host.now += 28.5;
+    game.Tick();
+    EXPECT_EQ(d.Countdown, 1);
+    host.now += 3;
+    game.Tick();
+    EXPECT_EQ(d.Announcement, "Ronda: 2\r\rJugador 1");
+    EXPECT_EQ(d.OnTurn, (std::array<bool, 4>{true, false, false, false}));
+
+    // A turn limited by time shows no fist and lasts its seconds.
+    newGame(3, 3);
+    EXPECT_FALSE(d.FistShown || d.HitsLeftShown);
+    EXPECT_EQ(s.TurnSeconds, 7);
+}
+
+TEST_F(Play, ThreeTwentyFiveIsWonExactlyAndLostBeyond) {
+    start(5, 5, 3); // "325.", 15 seconds, 4 players
+    hit(1);
+    EXPECT_EQ(d.Partial, 15);
+    EXPECT_EQ(d.Score[0], 0);
+    nextTurn(); // the next turn banks it
+    EXPECT_EQ(d.Score[0], 15);
+    EXPECT_EQ(d.Partial, std::nullopt);
+    nextTurn();
+    nextTurn();
+    for (int i = 0; i < 12; ++i)
+        hit(0);
+    EXPECT_EQ(d.Partial, 300);
+    nextTurn(); // player 4's partial goes to the last box
+    EXPECT_EQ(d.Score[3], 300);
+    nextTurn();
+    nextTurn();
+    nextTurn();
+    // 300 and 30 is beyond 325: the turn is lost at once, its points dropped
+    // with a beep when the next turn starts.
+    hit(1);
+    hit(1);
+    EXPECT_EQ(d.Interval, 0);
+    EXPECT_EQ(d.Announcement, "Ronda: 3\r\rJugador 1");
+    EXPECT_EQ(d.Partial, 30);
+    EXPECT_EQ(host.beeps, 0);
+    game.StartTurn();
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(d.Score[3], 300);
+    EXPECT_EQ(d.Partial, std::nullopt);
+    // The boy takes points off: the partial goes below zero.
+    hit(11);
+    EXPECT_EQ(d.Partial, -15);
+    nextTurn();
+    EXPECT_EQ(d.Score[0], 0);
+    nextTurn();
+    nextTurn();
+    // Exactly 325 wins at once. The timer stops before the window repaints,
+    // so a late tick let in there finds nothing to do.
+    hit(1);
+    popUp(3, 5);
+    host.now = s.TurnStart + 20;
+    int ticks = 0;
+    host.duringEvents = [&] {
+        ++ticks;
+        game.Tick();
+    };
+    game.Swing(5);
+    game.Release();
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(host.messages.back(), "Final de partida. El ganador ha sido el jugador: 4");
+    EXPECT_EQ(d.Score[3], 325);
+    EXPECT_EQ(d.Interval, 0);
+    EXPECT_FALSE(d.AnnouncementShown);
+    EXPECT_EQ(d.Partial, std::nullopt);
+    EXPECT_FALSE(d.HitsLeftShown);
+    EXPECT_EQ(m.CurrentPlayer, 4);
+}
+
+TEST_F(Play, TheTickPopsUpSendsDownAndFreezes) {
+    start(3);
+    EXPECT_EQ(host.sounds.size(), 0u);
+    // One character per event, in the hole drawn, with the stage's draw first.
+    popUp(13, 7);
+    EXPECT_EQ(d.Hole[7], 13);
+    EXPECT_EQ(s.PopTime[7], host.now);
+    EXPECT_EQ(s.LastPopTime, host.now);
+    EXPECT_TRUE(host.draws.empty());
+    // It goes down when its stay time (0.75) is up, not before; outside
+    // training nobody sees the misses.
+    host.now += 0.7;
+    game.Tick(); // (a pop-up event too, in a hole drawn further)
+    EXPECT_EQ(d.Hole[7], 13);
+    host.draws.clear();
+    host.now += 0.1;
+    game.Tick();
+    EXPECT_EQ(d.Hole[7], kNoCharacter);
+    game.display().Hole.fill(kNoCharacter);
+
+    // The STOP sign shows once hit; Space then freezes everything but the clock.
+    game.KeyPress(' ');
+    EXPECT_FALSE(s.Frozen);
+    hit(12, 0);
+    EXPECT_EQ(s.HitPoints, 0);
+    EXPECT_TRUE(d.StopSignShown);
+    game.KeyPress('a');
+    EXPECT_FALSE(s.Frozen);
+    popUp(3, 1);
+    game.KeyPress(' ');
+    EXPECT_TRUE(s.Frozen);
+    EXPECT_FALSE(d.StopSignShown);
+    host.now += 5;
+    const int left = *d.Countdown;
+    game.Tick();
+    EXPECT_EQ(d.Hole[1], 3);
+    EXPECT_EQ(std::count(d.Hole.begin(), d.Hole.end(), kNoCharacter), 9);
+    EXPECT_EQ(d.Countdown, left - 5);
+    // A miss does not end the freeze; a hit does.
+    game.Swing(8);
+    game.Release();
+    EXPECT_TRUE(s.Frozen);
+    game.Swing(1);
+    game.Release();
+    EXPECT_FALSE(s.Frozen);
+    // The hourglass gives five seconds more.
+    hit(13, 3);
+    EXPECT_EQ(s.TurnSeconds, 20);
+    // The sign and the freeze end with the turn.
+    hit(12, 4);
+    nextTurn();
+    EXPECT_FALSE(d.StopSignShown);
+    hit(12, 4);
+    game.KeyPress(' ');
+    nextTurn();
+    EXPECT_FALSE(s.Frozen);
+}
+
+TEST_F(Play, WithEveryHoleTakenNoCharacterComesUp) {
+    start(3);
+    m.StayTime = 1000;
+    for (int hole = 0; hole < 10; ++hole)
+        popUp(hole % 9, hole);
+    const double last = s.LastPopTime;
+    host.now += 0.3;
+    game.Tick();
+    EXPECT_EQ(s.LastPopTime, last);
+    EXPECT_FALSE(s.TimerBusy);
+    // A hit frees a hole and the next event takes it, drawing again until then.
+    game.Swing(4);
+    game.Release();
+    queue({0, 0.05, 0.45, 0.12});
+    host.now += 0.3;
+    game.Tick();
+    EXPECT_TRUE(host.draws.empty());
+    EXPECT_EQ(d.Hole[4], 2);
+}
+
+TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
+    start(3);
+    popUp(11, 2);
+    game.Swing(2);
+    EXPECT_TRUE(s.Slapping);
+    EXPECT_EQ(s.HitPoints, -15);
+    EXPECT_TRUE(d.Hero.Burst);
+    game.Release();
+    EXPECT_EQ(d.Score[0], 15);
+    popUp(0, 4); // the animation's first tick takes the strike away
+    EXPECT_FALSE(d.Hero.Pega[7]);
+    EXPECT_FALSE(d.Hero.Burst);
+    // A press, its release, the pointer: nothing changes while it lasts.
+    const auto sounds = host.sounds.size();
+    game.Swing(4);
+    game.Release();
+    game.WindUp(7);
+    game.FaceField(7000);
+    game.FaceFromHero(4000);
+    EXPECT_EQ(d.Hole[4], 0);
+    EXPECT_EQ(s.HitChar, 11);
+    EXPECT_EQ(d.Score[0], 15);
+    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(d.Hero.Prepara[0], false);
+    std::string frames;
+    for (int tick = 0; tick < 29; ++tick) {
+        host.now += 0.1;
+        game.Tick();
+        frames += d.Hero.Golpe[0] ? '0' : d.Hero.Golpe[1] ? '1' : '-';
+    }
+    EXPECT_EQ(frames, "0011001100110011001100110011-");
+    EXPECT_EQ(std::count(host.sounds.begin() + static_cast<long>(sounds), host.sounds.end(),
+                         std::string("pu\u00f1o.wav")),
+              7);
+    EXPECT_FALSE(s.Slapping);
+    EXPECT_TRUE(d.Hero.Mira[0]);
+}
+
+TEST_F(Play, TrainingStagesTheirSpeedsAndTheirRules) {
+    newGame(7);
+    const char* rules[] = {"Debes golpearlos según vayan saliendo.",
+                           "Solos puedes golpear a Superman.",
+                           "Debes darle al que aparece en el recuadro."};
+    const double stay[] = {0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.9, 0.9, 0.9};
+    const double pop[] = {1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 1.0, 1.0};
+    for (int stage = 1; stage <= 12; ++stage) {
+        SCOPED_TRACE(stage);
+        EXPECT_EQ(d.Announcement, "Nivel de entrenamiento: " + std::to_string(stage) + "\r\r" +
+                                      rules[(stage - 1) / 4] + "\r\rTienes 3 fallos.");
+        EXPECT_DOUBLE_EQ(m.StayTime, stay[stage - 1]);
+        EXPECT_DOUBLE_EQ(m.PopInterval, pop[stage - 1]);
+        EXPECT_EQ(s.TurnSeconds, 20);
+        EXPECT_EQ(d.TargetShown, stage > 8);
+        EXPECT_EQ(d.MissesShown, 0);
+        game.StartTurn();
+        host.now += 20; // a stage whose time passes in one stall is passed
+        game.Tick();
+    }
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Has completado con éxito el entrenamiento!!."});
+    EXPECT_FALSE(d.AnnouncementShown);
+    EXPECT_EQ(m.RoundNo, 13);
+}
+
+TEST_F(Play, TrainingCountsTheMissesOfTheCharacterToHit) {
+    newGame(7);
+    auto stage = [&](int n) {
+        while (m.RoundNo < n) {
+            game.StartTurn();
+            host.now += 20;
+            game.Tick();
+        }
+        game.StartTurn();
+    };
+    // Stages 1 to 4: every character that goes down unhit is a miss.
+    game.StartTurn();
+    host.now += 1.1;
+    queue(testkit::popUpDraws(3, 4));
+    game.Tick();
+    EXPECT_EQ(d.Hole[4], 3);
+    host.now += 1.1;
+    queue({0, 0.05, 0.01});
+    game.Tick();
+    EXPECT_EQ(d.Hole[4], kNoCharacter);
+    EXPECT_EQ(s.Misses, 1);
+    EXPECT_EQ(d.MissesShown, 1);
+    // Stage 6: three characters an event, 2, 1 and 0 in holes of their own;
+    // only the caped hero going down is a miss.
+    host.now += 20;
+    game.Tick();
+    stage(6);
+    host.now += 1.1;
+    queue({0, 0.05, 0.01, 0.15, 0.01, 0.25, 0.01});
+    game.Tick();
+    EXPECT_EQ((std::array<int, 3>{d.Hole[0], d.Hole[1], d.Hole[2]}), (std::array<int, 3>{2, 1, 0}));
+    EXPECT_EQ(d.Target, 0);
+    host.now += 1.1;
+    queue({0, 0.35, 0.01, 0.45, 0.01, 0.55, 0.01});
+    game.Tick();
+    EXPECT_EQ(d.Hole[0], kNoCharacter);
+    EXPECT_EQ(s.Misses, 1);
+    // Stage 9 shows the box, empty until the first event; from then on the box
+    // shows the character drawn at each event, and only its going down counts.
+    host.now += 20;
+    game.Tick();
+    stage(9);
+    EXPECT_EQ(d.Target, kNoCharacter);
+    host.now += 1.1;
+    queue({0.5, 0.05, 0.01, 0.15, 0.01});
+    game.Tick();
+    EXPECT_EQ(d.Target, 1);
+    EXPECT_EQ(d.Hole[0], 1);
+    host.now += 1.1;
+    queue({0.99, 0.35, 0.01, 0.45, 0.01});
+    game.Tick();
+    EXPECT_EQ(d.Target, 1);
+    EXPECT_EQ(s.Misses, 1);
+    EXPECT_EQ(d.MissesShown, 1);
+}
+
+TEST_F(Play, ThreeMissesFailAStageThatMayBeTriedAgain) {
+    newGame(7);
+    auto missThrice = [&] {
+        game.StartTurn();
+        for (int hole = 0; hole < 4; ++hole) {
+            host.now += 1.1;
+            queue({0, (hole + 0.5) / 10, 0.01});
+            game.Tick();
+        }
+    };
+    missThrice();
+    EXPECT_EQ(d.MissesShown, 0); // emptied again before the question
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"?Nivel no superado. Quieres probar de nuevo?"});
+    EXPECT_EQ(d.Hole[2], kNoCharacter);
+    EXPECT_EQ(d.Interval, 0);
+    EXPECT_EQ(m.RoundNo, 1);
+    EXPECT_EQ(s.Misses, 0);
+    EXPECT_TRUE(d.AnnouncementShown);
+    // Refused: the game stops there, with no button.
+    host.answer = false;
+    missThrice();
+    EXPECT_FALSE(d.AnnouncementShown);
+    EXPECT_EQ(d.Interval, 0);
+}

@@ -1,0 +1,30 @@
+// The random draws that bring a character up: a pop-up event draws the
+// training stage's number, the hole ((h + 0.5) / 10 gives hole h), then the
+// character (d = 1..29 in shares of the cast; 29 draws once more between the
+// STOP sign and the hourglass).
+#pragma once
+
+#include <vector>
+
+namespace trompalo::testkit {
+
+// The character draw that gives character c: the middle of its first share.
+inline std::vector<double> characterDraws(int c) {
+    static constexpr int firstOf[] = {1, 2, 4, 6, 9, 12, 15, 18, 21, 24, 26, 28, 29, 29};
+    const double draw = (firstOf[c] - 0.5) / 29.0;
+    if (c == 12)
+        return {draw, 0.25};
+    if (c == 13)
+        return {draw, 0.75};
+    return {draw};
+}
+
+// The whole event that brings character c up in hole h (one character an event).
+inline std::vector<double> popUpDraws(int c, int hole) {
+    std::vector<double> draws{0.0, (hole + 0.5) / 10.0};
+    for (double d : characterDraws(c))
+        draws.push_back(d);
+    return draws;
+}
+
+} // namespace trompalo::testkit
