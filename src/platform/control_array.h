@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <cassert>
-#include <functional>
 #include <map>
 
 namespace trompalo {
@@ -26,8 +25,6 @@ public:
         assert(!exists(index));
         auto* element = new T(parent, name_, index);
         elements_[index] = element;
-        if (wire)
-            wire(index, *element);
         return *element;
     }
 
@@ -40,8 +37,6 @@ public:
         element->setVisible(false);
         raiseWindowedSiblings(*element);
         elements_[index] = element;
-        if (wire)
-            wire(index, *element);
         return *element;
     }
 
@@ -66,9 +61,6 @@ public:
         for (const auto& [index, element] : elements_)
             f(*element);
     }
-
-    // Sets up the handlers of an element (design-time and loaded alike).
-    std::function<void(int, T&)> wire;
 
 private:
     QString name_;

@@ -1,9 +1,11 @@
 // The game's pictures: drawn at their exact sizes, mirror pairs as mirror
-// images, transparent where they must be, and sharp at any pixel ratio.
+// images, transparent where they must be, sharp at any pixel ratio, each size
+// rendered once.
 #include "support/scripted_services.h"
 #include "window/form1.h"
 #include "window/picture_catalog.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -48,13 +50,6 @@ TEST(Pictures, EveryDrawingIsThereAtItsExactSize) {
         EXPECT_EQ(doubled.size(), entry.pixels * 2);
         EXPECT_EQ(doubled.deviceIndependentSize().toSize(), entry.pixels);
     }
-    // The sizes the game's places are made for.
-    EXPECT_EQ(pictureEntry(PictureId::Field).pixels, QSize(496, 413));
-    EXPECT_EQ(pictureEntry(PictureId::Burst).pixels, QSize(131, 102));
-    EXPECT_EQ(pictureEntry(PictureId::Golpe1).pixels, QSize(242, 138));
-    EXPECT_EQ(pictureEntry(PictureId::MakerLogo).pixels, QSize(230, 229));
-    for (int c = 0; c < 14; ++c)
-        EXPECT_EQ(pictureEntry(characterPicture(c)).pixels, QSize(32, 32));
 }
 
 TEST(Pictures, MirrorPairsAreMirrorImages) {
@@ -143,4 +138,20 @@ TEST(Pictures, TheWindowDrawsThemSharpAtDoubleResolution) {
                           pixels(form1.Image2[0].picture()->renderImage(hole.size(), 1.0)));
     }
     EXPECT_GT(differing(drawn, blurred), 0.02);
+}
+
+TEST(Pictures, EachSizeIsRenderedOnceAndIconsAtTheSizesAskedFor) {
+    const PictureEntry& hero = pictureEntry(characterPicture(0));
+    const PictureData picture(hero.resource, hero.pixels);
+    // A character shows at once in a hole, in the hero table and in the grid.
+    const QPixmap hole = picture.render(QSize(49, 49), 1.0);
+    const QPixmap table = picture.render(QSize(24, 24), 1.0);
+    EXPECT_EQ(table.size(), QSize(24, 24));
+    EXPECT_EQ(picture.render(QSize(49, 49), 2.0).size(), QSize(98, 98));
+    EXPECT_EQ(picture.render(QSize(49, 49), 1.0).cacheKey(), hole.cacheKey());
+    EXPECT_EQ(picture.render(QSize(24, 24), 1.0).cacheKey(), table.cacheKey());
+    const PictureEntry& icon = pictureEntry(PictureId::WindowIcon);
+    const QIcon windowIcon = PictureData(icon.resource, icon.pixels).icon();
+    for (int side : {16, 48, 256})
+        EXPECT_EQ(windowIcon.pixmap(QSize(side, side)).size(), QSize(side, side));
 }

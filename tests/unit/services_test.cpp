@@ -1,0 +1,45 @@
+// The program's own services: its clock, its random numbers, and what the
+// shell may be asked to open.
+#include "platform/qt_services.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace trompalo;
+
+TEST(QtServices, TheClockCountsFromTheStartOfTheRunAndChanceStaysBelowOne) {
+    QtServices services;
+    const double first = services.clock();
+    EXPECT_GE(first, 0.0);
+    EXPECT_LT(first, 60.0); // not the time of day
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_GE(services.clock() - first, 0.015);
+    services.randomize();
+    double low = 1;
+    double high = 0;
+    for (int i = 0; i < 10000; ++i) {
+        const double r = services.random();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        low = std::min(low, r);
+        high = std::max(high, r);
+    }
+    EXPECT_LT(low, 0.01);
+    EXPECT_GT(high, 0.99);
+}
+
+TEST(QtServices, TheShellOpensOnlyTheMakersAddressesAndTheProgramsOwnFiles) {
+    EXPECT_EQ(shellTarget("mailto:hola@quorvane.example"), "mailto:hola@quorvane.example");
+    EXPECT_EQ(shellTarget("http://www.quorvane.example"), "http://www.quorvane.example");
+    // The help file beside the program (as in the build folder), by its bare name.
+    const QString help = QCoreApplication::applicationDirPath() + "/Instrucciones.htm";
+    EXPECT_EQ(shellTarget("Instrucciones.htm"), QUrl::fromLocalFile(help).toString());
+    for (const char* refused :
+         {"https://www.quorvane.example", "file:///etc/passwd", "javascript:alert(1)",
+          "/etc/passwd", "no-such-file.htm", "../assets/Instrucciones.htm", "..", ""})
+        EXPECT_EQ(shellTarget(refused), "") << refused;
+}

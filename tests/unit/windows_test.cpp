@@ -1,0 +1,106 @@
+// The game window as it opens (its size, its hero, what lies in front of what)
+// and the About window's bare surface.
+#include "dialogs/form_quorvane.h"
+#include "support/driver.h"
+#include "support/scripted_services.h"
+#include "window/form1.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+using namespace trompalo;
+
+namespace {
+
+// The sibling index of a control in its window's stacking order (higher is in front).
+int depth(const QWidget& w) {
+    return static_cast<int>(w.parentWidget()->children().indexOf(const_cast<QWidget*>(&w)));
+}
+
+struct OpenWindow : ::testing::Test {
+    testkit::ScriptedServices services;
+    Form1 form1{services};
+    void SetUp() override { form1.Form_Load(); }
+};
+
+} // namespace
+
+TEST_F(OpenWindow, HasAFixedClientAreaWithTheFieldUnscaled) {
+    EXPECT_EQ(form1.surface->size(), QSize(680, 412));
+    EXPECT_EQ(form1.minimumSize(), form1.maximumSize());
+    EXPECT_FALSE(form1.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form1.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(form1.windowTitle(), "Trompalo 1.1");
+    // The field picture is one row taller than the client area: it is cut, never stretched.
+    EXPECT_EQ(form1.surface->backgroundPicture()->pixels(), QSize(496, 413));
+}
+
+TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
+    int frontSprite = -1;
+    for (ControlArray<Image>* sprites : {&form1.Mira, &form1.Prepara, &form1.Pega, &form1.Golpe})
+        sprites->forEach([&](Image& s) { frontSprite = std::max(frontSprite, depth(s)); });
+    form1.Image3.forEach([&](Image& hole) { EXPECT_GT(depth(hole), frontSprite); });
+    EXPECT_GT(depth(*form1.Image9), depth(*form1.Label9));
+    // The empty picture lies in front of the holes, the burst behind them until a hit.
+    EXPECT_GT(depth(*form1.Image4), depth(form1.Image3[0]));
+    EXPECT_LT(depth(*form1.Image1), depth(form1.Image3[0]));
+    for (QObject* child : form1.surface->children()) {
+        if (child != form1.Command1 && child->isWidgetType()) {
+            EXPECT_LT(depth(*static_cast<QWidget*>(child)), depth(*form1.Command1));
+        }
+    }
+    // The grid counters of player 2 lie over the score boxes.
+    EXPECT_GT(depth(form1.Label8[0]), depth(form1.Label5[0]));
+}
+
+TEST_F(OpenWindow, HeroPosesStandAtTheirPlacesSizedToTheirPicturesInMirrorPairs) {
+    struct Place {
+        ControlArray<Image>& sprites;
+        int index, left, top;
+    };
+    const Place places[] = {
+        {form1.Mira, 0, 2700, 1600},    {form1.Mira, 1, 2700, 1600},
+        {form1.Prepara, 0, 3120, 1440}, {form1.Prepara, 1, 2200, 1440},
+        {form1.Prepara, 2, 2880, 2040}, {form1.Prepara, 3, 2000, 2040},
+        {form1.Prepara, 4, 1920, 1440}, {form1.Prepara, 5, 3020, 1440},
+        {form1.Pega, 0, 1920, 2400},    {form1.Pega, 1, 1920, 2400},
+        {form1.Pega, 2, 1600, 2280},    {form1.Pega, 3, 3600, 2280},
+        {form1.Pega, 4, 1920, 1120},    {form1.Pega, 5, 2880, 1120},
+        {form1.Pega, 6, 1600, 1880},    {form1.Pega, 7, 1900, 1880},
+        {form1.Pega, 8, 1920, 1200},    {form1.Pega, 9, 2880, 1200},
+        {form1.Golpe, 0, 1920, 1920},   {form1.Golpe, 1, 2040, 1920},
+    };
+    for (const Place& p : places) {
+        const Image& pose = p.sprites[p.index];
+        SCOPED_TRACE(pose.objectName().toStdString() + std::to_string(p.index));
+        EXPECT_EQ(pose.left(), p.left);
+        EXPECT_EQ(pose.top(), p.top);
+        ASSERT_TRUE(pose.picture());
+        EXPECT_EQ(pose.widthTwips(), pose.picture()->pixels().width() * 15);
+        EXPECT_EQ(pose.heightTwips(), pose.picture()->pixels().height() * 15);
+        EXPECT_FALSE(pose.stretch());
+        if (p.index % 2 == 1 && &p.sprites != &form1.Golpe) {
+            const Image& pair = p.sprites[p.index - 1];
+            EXPECT_EQ(pose.picture()->resource(), pair.picture()->resource());
+            EXPECT_NE(pose.picture()->mirrored(), pair.picture()->mirrored());
+        }
+    }
+}
+
+TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
+    form1.show();
+    FormQuorvane about(form1);
+    about.show();
+    QCoreApplication::processEvents();
+    testkit::moveTo(*about.lblURL);
+    ASSERT_TRUE(about.lblURL->underline());
+    EXPECT_EQ(about.lblURL->cursor().shape(), Qt::PointingHandCursor);
+    // A bare spot inside the white outline (which lets the mouse through).
+    testkit::mouseMove(*about.surface, QPoint(4, 4));
+    EXPECT_FALSE(about.lblURL->underline());
+    testkit::mousePress(*about.surface, QPoint(4, 4));
+    EXPECT_FALSE(about.isHidden());
+    testkit::mouseRelease(*about.surface, QPoint(4, 4));
+    EXPECT_TRUE(about.isHidden());
+}
