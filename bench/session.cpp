@@ -3,6 +3,7 @@
 #include "dialogs/form2.h"
 #include "dialogs/form_quorvane.h"
 #include "platform/timer.h"
+#include "support/draws.h"
 #include "support/driver.h"
 
 #include <QAbstractButton>
@@ -15,10 +16,6 @@
 namespace trompalo::bench {
 
 namespace {
-
-// The character draw that brings up character c (see tests/scenarios/README.md).
-constexpr std::array<double, 12> kDraw{0.01, 0.06, 0.12, 0.19, 0.29, 0.4,
-                                       0.5,  0.6,  0.7,  0.81, 0.88, 0.95};
 
 // The eight lines of the 3 x 3 grid, by grid position.
 constexpr std::array<std::array<int, 3>, 8> kLines{
@@ -87,14 +84,8 @@ void Session::tick(double seconds) {
 
 void Session::popUp(int c, int hole, double after) {
     services.setClock(services.now() + after);
-    services.queueRandom(0);
-    services.queueRandom((hole + 0.5) / 10);
-    if (c == 12 || c == 13) {
-        services.queueRandom(0.99);
-        services.queueRandom(c == 12 ? 0.2 : 0.7);
-    } else {
-        services.queueRandom(kDraw[static_cast<std::size_t>(c)]);
-    }
+    for (double draw : testkit::popUpDraws(c, hole))
+        services.queueRandom(draw);
     services.timer()->fire();
 }
 

@@ -1,16 +1,10 @@
 // Runs scenario files against the real program with scripted services.
 #pragma once
 
+#include "platform/picture.h"
 #include "script.h"
-#include "value.h"
 
-#include <QStringList>
-
-#include <memory>
-#include <optional>
-
-class QObject;
-class QWidget;
+#include <QColor>
 
 namespace trompalo {
 class Form1;
@@ -19,7 +13,23 @@ class ScriptedServices;
 }
 } // namespace trompalo
 
+class QObject;
+class QWidget;
+
 namespace trompalo::scenario {
+
+// What a scenario compares: numbers (Booleans are -1 and 0), texts, colours
+// and pictures (by identity; the name is how one reads in a message).
+struct Value {
+    enum class Kind { Number, Boolean, Text, Color, Picture };
+    Kind kind = Kind::Number;
+    double number = 0;
+    QString text;
+    QColor color;
+    Picture picture;
+    QString toString() const;
+    bool operator==(const Value& other) const;
+};
 
 class Runner {
 public:
@@ -29,17 +39,19 @@ public:
 
 private:
     bool step();
-    void runUntilHidden(QWidget& window);
+    void untilHidden(QWidget& window);
     void execute(const Command& command);
+    void expect(const Command& command);
     void fail(const Command& command, const QString& expected, const QString& got);
 
-    // Looking things up in the running program.
+    // The running program's windows, controls, properties and variables.
     QWidget* window(const QString& name) const;
     QObject* control(const Reference& ref, QString& why) const;
     std::optional<Value> read(const Reference& ref, QString& why) const;
-    std::optional<Value> readVariable(const Reference& ref, QString& why) const;
+    std::optional<Value> variable(const Reference& ref, QString& why) const;
     std::optional<Value> resolve(const Expected& expected, QString& why) const;
-    QString pictureName(const Picture& picture) const;
+    Value picture(const Picture& picture) const;
+    QString openModal() const;
 
     const Script* script_ = nullptr;
     std::size_t next_ = 0;
@@ -52,5 +64,8 @@ private:
     testkit::ScriptedServices* services_ = nullptr;
     Form1* form1_ = nullptr;
 };
+
+// A text as a scenario writes it, with quotes and escapes.
+QString quoted(const QString& text);
 
 } // namespace trompalo::scenario

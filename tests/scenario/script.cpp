@@ -4,85 +4,66 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include <stdexcept>
-
 namespace trompalo::scenario {
 
-const QStringList& variableNames() {
-    static const QStringList names{
-        "GameKind",     "NumPlayers",  "CurrentPlayer", "RoundNo",   "LimitKind",   "LimitValue",
-        "WinAtGameEnd", "PopInterval", "StayTime",      "Marks",     "CellOwner",   "GridHero",
-        "BoardOver",    "EndedByLine", "LastPopTime",   "TurnStart", "TurnSeconds", "TimerBusy",
-        "Frozen",       "Slapping",    "Swinging",      "SlapTicks", "Misses",      "HitChar",
-        "HitPoints",    "PopTime"};
-    return names;
-}
-
-const QStringList& propertyNames() {
-    static const QStringList names{"Caption", "Visible",   "Left",      "Top",      "Width",
-                                   "Height",  "BackColor", "ForeColor", "Picture",  "Value",
-                                   "Checked", "Interval",  "Count",     "Underline"};
-    return names;
-}
-
-const QStringList& windowNames() {
-    static const QStringList names{"Form1", "Form2", "Form3", "FormQuorvane"};
-    return names;
-}
-
 namespace {
+
+const QStringList kWindows{"Form1", "Form2", "Form3", "FormQuorvane"};
+const QStringList kProperties{"Caption", "Visible",   "Left",      "Top",      "Width",
+                              "Height",  "BackColor", "ForeColor", "Picture",  "Value",
+                              "Checked", "Interval",  "Count",     "Underline"};
+const QStringList kVariables{
+    "GameKind",     "NumPlayers",  "CurrentPlayer", "RoundNo",   "LimitKind",   "LimitValue",
+    "WinAtGameEnd", "PopInterval", "StayTime",      "Marks",     "CellOwner",   "GridHero",
+    "BoardOver",    "EndedByLine", "LastPopTime",   "TurnStart", "TurnSeconds", "TimerBusy",
+    "Frozen",       "Slapping",    "Swinging",      "SlapTicks", "Misses",      "HitChar",
+    "HitPoints",    "PopTime"};
 
 struct Token {
     QString text;
     bool quoted = false;
 };
 
-struct ParseError : std::runtime_error {
-    explicit ParseError(const QString& reason) : std::runtime_error(reason.toStdString()) {}
+// Why a line cannot be read.
+struct Unreadable {
+    QString reason;
 };
 
 std::vector<Token> tokenize(const QString& line) {
     std::vector<Token> tokens;
-    int i = 0;
-    const int n = static_cast<int>(line.size());
-    while (i < n) {
+    for (qsizetype i = 0; i < line.size();) {
         if (line[i].isSpace()) {
             ++i;
             continue;
         }
         Token token;
-        if (line[i] == u'"') {
-            token.quoted = true;
-            ++i;
-            bool closed = false;
-            while (i < n) {
-                const QChar c = line[i++];
-                if (c == u'"') {
-                    closed = true;
-                    break;
-                }
-                if (c != u'\\') {
-                    token.text += c;
-                    continue;
-                }
-                if (i >= n)
-                    throw ParseError(QStringLiteral("a text ends with a lone backslash"));
-                const QChar e = line[i++];
-                if (e == u'"' || e == u'\\')
-                    token.text += e;
-                else if (e == u'r')
-                    token.text += QChar(13);
-                else if (e == u'n')
-                    token.text += QChar(10);
-                else
-                    throw ParseError(QStringLiteral("unknown escape \\%1 in a text").arg(e));
-            }
-            if (!closed)
-                throw ParseError(QStringLiteral("a text has no closing quote"));
-        } else {
-            while (i < n && !line[i].isSpace())
+        if (line[i] != u'"') {
+            while (i < line.size() && !line[i].isSpace())
                 token.text += line[i++];
+            tokens.push_back(token);
+            continue;
         }
+        token.quoted = true;
+        for (++i;; ++i) {
+            if (i >= line.size())
+                throw Unreadable{"a text has no closing quote"};
+            if (line[i] == u'"')
+                break;
+            if (line[i] != u'\\') {
+                token.text += line[i];
+                continue;
+            }
+            if (++i >= line.size())
+                throw Unreadable{"a text ends with a lone backslash"};
+            const QChar e = line[i];
+            if (e == u'"' || e == u'\\')
+                token.text += e;
+            else if (e == u'r' || e == u'n')
+                token.text += QChar(e == u'r' ? 13 : 10);
+            else
+                throw Unreadable{QString("unknown escape \\%1 in a text").arg(e)};
+        }
+        ++i;
         tokens.push_back(token);
     }
     return tokens;
@@ -92,295 +73,236 @@ double toNumber(const Token& token) {
     bool ok = false;
     const double value = token.text.toDouble(&ok);
     if (!ok || token.quoted)
-        throw ParseError(QStringLiteral("\"%1\" is not a number").arg(token.text));
+        throw Unreadable{QString("\"%1\" is not a number").arg(token.text)};
     return value;
 }
 
-// "Name" or "Name(1)" or "Name(1,2)".
-void splitSegment(const QString& segment, QString& name, std::vector<int>& indexes) {
-    static const QRegularExpression form(QStringLiteral(
-        "^([A-Za-z_][A-Za-z0-9_]*)(?:\\(\\s*(-?\\d+(?:\\s*,\\s*-?\\d+)*)\\s*\\))?$"));
+// "Name", "Name(1)" or "Name(1,2)".
+void nameAndIndexes(const QString& segment, Reference& ref) {
+    static const QRegularExpression form(
+        R"(^([A-Za-z_]\w*)(?:\(\s*(-?\d+(?:\s*,\s*-?\d+)*)\s*\))?$)");
     const auto match = form.match(segment);
     if (!match.hasMatch())
-        throw ParseError(QStringLiteral("\"%1\" is not a name").arg(segment));
-    name = match.captured(1);
-    indexes.clear();
+        throw Unreadable{QString("\"%1\" is not a name").arg(segment)};
+    ref.name = match.captured(1);
     if (match.hasCaptured(2))
         for (const QString& part : match.captured(2).split(u','))
-            indexes.push_back(part.trimmed().toInt());
+            ref.indexes.push_back(part.trimmed().toInt());
 }
 
+// Splits "Window.Name(1).Property" at the dots outside brackets.
 QStringList segments(const QString& text) {
-    QStringList parts;
-    QString current;
+    QStringList parts{QString()};
     int depth = 0;
     for (QChar c : text) {
-        if (c == u'(')
-            ++depth;
-        else if (c == u')')
-            --depth;
-        if (c == u'.' && depth == 0) {
-            parts << current;
-            current.clear();
-        } else {
-            current += c;
-        }
+        depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
+        if (c == u'.' && depth == 0)
+            parts << QString();
+        else
+            parts.last() += c;
     }
-    parts << current;
     return parts;
 }
 
-// A control (with an optional window prefix), without a property.
-Reference parseControl(const Token& token) {
-    if (token.quoted)
-        throw ParseError(QStringLiteral("expected a control, got a text"));
-    Reference ref;
-    ref.text = token.text;
-    ref.window = QStringLiteral("Form1");
+// A control, with an optional window prefix.
+Reference control(const Token& token) {
     QStringList parts = segments(token.text);
-    if (parts.size() > 2)
-        throw ParseError(QStringLiteral("\"%1\" is not a control").arg(token.text));
+    if (token.quoted || parts.size() > 2)
+        throw Unreadable{QString("\"%1\" is not a control").arg(token.text)};
+    Reference ref;
+    ref.text = token.text;
     if (parts.size() == 2) {
-        if (!windowNames().contains(parts[0]))
-            throw ParseError(QStringLiteral("\"%1\" is not a window").arg(parts[0]));
-        ref.window = parts[0];
-        parts.removeFirst();
+        if (!kWindows.contains(parts[0]))
+            throw Unreadable{QString("\"%1\" is not a window").arg(parts[0])};
+        ref.window = parts.takeFirst();
     }
-    splitSegment(parts[0], ref.name, ref.indexes);
+    nameAndIndexes(parts[0], ref);
     if (ref.indexes.size() > 1)
-        throw ParseError(QStringLiteral("a control has one index: \"%1\"").arg(token.text));
+        throw Unreadable{QString("a control has one index: \"%1\"").arg(token.text)};
     return ref;
 }
 
-// A property of a control or window, or a variable of the game.
-Reference parseReference(const Token& token) {
-    if (token.quoted)
-        throw ParseError(QStringLiteral("expected a reference, got a text"));
+// A property of a control or a window, or a variable of the game.
+Reference reference(const Token& token) {
     const QStringList parts = segments(token.text);
-    if (parts.size() == 1) {
-        Reference ref;
-        ref.text = token.text;
-        splitSegment(parts[0], ref.name, ref.indexes);
-        if (!variableNames().contains(ref.name))
-            throw ParseError(QStringLiteral("\"%1\" is not a variable of the game (a control's "
-                                            "property is written Control.Property)")
-                                 .arg(ref.name));
-        ref.variable = true;
-        return ref;
-    }
-    const QString property = parts.last();
-    if (!propertyNames().contains(property))
-        throw ParseError(QStringLiteral("\"%1\" is not a property").arg(property));
+    if (token.quoted)
+        throw Unreadable{"expected a reference, got a text"};
     Reference ref;
-    const QString control = token.text.left(token.text.size() - property.size() - 1);
-    if (windowNames().contains(control)) {
-        ref.window = control;
+    if (parts.size() == 1) {
+        nameAndIndexes(parts[0], ref);
+        if (!kVariables.contains(ref.name))
+            throw Unreadable{QString("\"%1\" is not a variable of the game (a control's property "
+                                     "is written Control.Property)")
+                                 .arg(ref.name)};
+        ref.variable = true;
     } else {
-        Token inner{control, false};
-        ref = parseControl(inner);
+        if (!kProperties.contains(parts.last()))
+            throw Unreadable{QString("\"%1\" is not a property").arg(parts.last())};
+        const QString owner = token.text.left(token.text.size() - parts.last().size() - 1);
+        if (kWindows.contains(owner))
+            ref.window = owner;
+        else
+            ref = control(Token{owner});
+        ref.property = parts.last();
     }
-    ref.property = property;
     ref.text = token.text;
     return ref;
 }
 
-Expected parseValue(const Token& token) {
+Expected value(const Token& token) {
+    using K = Expected::Kind;
     Expected v;
-    v.written = token.quoted ? QStringLiteral("\"%1\"").arg(token.text) : token.text;
-    if (token.quoted) {
-        v.kind = Expected::Kind::Text;
-        v.text = token.text;
-        return v;
-    }
     const QString& t = token.text;
-    if (t == QLatin1String("True") || t == QLatin1String("False")) {
-        v.kind = Expected::Kind::Boolean;
-        v.boolean = t == QLatin1String("True");
-        return v;
+    v.written = token.quoted ? QString("\"%1\"").arg(t) : t;
+    v.text = t;
+    static const QRegularExpression color("^#[0-9A-Fa-f]{6}$");
+    static const QRegularExpression strip(R"(^strip\((\d+)\)$)");
+    static const QRegularExpression of(R"(^picture\((.+)\)$)");
+    if (token.quoted) {
+        v.kind = K::Text;
+    } else if (t == "True" || t == "False") {
+        v.kind = K::Boolean;
+        v.number = t == "True" ? -1 : 0;
+    } else if (t == "empty" || t == "none" || t == "icon") {
+        v.kind = t == "empty" ? K::Empty : t == "none" ? K::None : K::Icon;
+    } else if (color.match(t).hasMatch()) {
+        v.kind = K::Color;
+    } else if (const auto m = strip.match(t); m.hasMatch()) {
+        v.kind = K::Strip;
+        v.number = m.captured(1).toInt();
+        if (v.number > 13)
+            throw Unreadable{"the strip has pictures 0 to 13"};
+    } else if (const auto m = of.match(t); m.hasMatch()) {
+        v.kind = K::PictureOf;
+        v.of = control(Token{m.captured(1)});
+    } else {
+        v.number = toNumber(token);
     }
-    if (t == QLatin1String("empty")) {
-        v.kind = Expected::Kind::Empty;
-        return v;
-    }
-    if (t == QLatin1String("none")) {
-        v.kind = Expected::Kind::None;
-        return v;
-    }
-    static const QRegularExpression color(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
-    if (color.match(t).hasMatch()) {
-        v.kind = Expected::Kind::Color;
-        v.text = t;
-        return v;
-    }
-    static const QRegularExpression strip(QStringLiteral("^strip\\((\\d+)\\)$"));
-    if (const auto m = strip.match(t); m.hasMatch()) {
-        v.kind = Expected::Kind::Strip;
-        v.strip = m.captured(1).toInt();
-        if (v.strip > 13)
-            throw ParseError(QStringLiteral("the strip has pictures 0 to 13"));
-        return v;
-    }
-    static const QRegularExpression of(QStringLiteral("^picture\\((.+)\\)$"));
-    if (const auto m = of.match(t); m.hasMatch()) {
-        v.kind = Expected::Kind::PictureOf;
-        v.of = parseControl(Token{m.captured(1), false});
-        return v;
-    }
-    v.kind = Expected::Kind::Number;
-    v.number = toNumber(token);
     return v;
-}
-
-void expectCount(const std::vector<Token>& tokens, std::size_t least, std::size_t most) {
-    const std::size_t args = tokens.size() - 1;
-    if (args < least || args > most)
-        throw ParseError(QStringLiteral("\"%1\" takes %2 argument(s), got %3")
-                             .arg(tokens[0].text)
-                             .arg(least == most ? QString::number(least)
-                                                : QStringLiteral("%1 to %2").arg(least).arg(most))
-                             .arg(args));
 }
 
 QString oneOf(const Token& token, const QStringList& words, const QString& what) {
     if (token.quoted || !words.contains(token.text))
-        throw ParseError(QStringLiteral("expected %1 (%2), got \"%3\"")
-                             .arg(what, words.join(QStringLiteral(", ")), token.text));
+        throw Unreadable{
+            QString("expected %1 (%2), got \"%3\"").arg(what, words.join(", "), token.text)};
     return token.text;
 }
 
-Command parseLine(const std::vector<Token>& t, int lineNumber, bool first) {
+// A whole number from low to high.
+double whole(const Token& token, double low, double high, const char* what) {
+    const double n = toNumber(token);
+    if (n < low || n > high || n != static_cast<int>(n))
+        throw Unreadable{what};
+    return n;
+}
+
+Command parse(const std::vector<Token>& t, int line, bool first) {
     Command c;
-    c.line = lineNumber;
+    c.line = line;
     c.verb = t[0].text;
     const QString& v = c.verb;
+    const std::size_t given = t.size() - 1;
+    auto takes = [&](std::size_t least, std::size_t most) {
+        if (given < least || given > most)
+            throw Unreadable{QString("\"%1\" takes %2 argument(s), got %3")
+                                 .arg(v)
+                                 .arg(least == most ? QString::number(least)
+                                                    : QString("%1 to %2").arg(least).arg(most))
+                                 .arg(given)};
+    };
+    auto button = [&](std::size_t at) {
+        c.words << (t.size() > at ? oneOf(t[at], {"left", "right"}, "a button") : "left");
+    };
+    auto quotedText = [&](const char* what) {
+        if (!t[given].quoted)
+            throw Unreadable{QString("\"%1\" needs %2 in quotes").arg(v, what)};
+        c.text = t[given].text;
+    };
     if (t[0].quoted)
-        throw ParseError(QStringLiteral("a line starts with a command, not a text"));
-    if (v == QLatin1String("splash")) {
-        expectCount(t, 1, 1);
-        oneOf(t[1], {QStringLiteral("keep")}, QStringLiteral("keep"));
+        throw Unreadable{"a line starts with a command, not a text"};
+    if (v == "splash") {
+        takes(1, 1);
+        oneOf(t[1], {"keep"}, "keep");
         if (!first)
-            throw ParseError(QStringLiteral("\"splash keep\" must be the first command"));
-    } else if (v == QLatin1String("clock") || v == QLatin1String("advance") ||
-               v == QLatin1String("run") || v == QLatin1String("seed")) {
-        expectCount(t, 1, 1);
+            throw Unreadable{"\"splash keep\" must be the first command"};
+    } else if (v == "clock" || v == "advance" || v == "run" || v == "seed") {
+        takes(1, 1);
         c.numbers.push_back(toNumber(t[1]));
-        if (v == QLatin1String("run") && c.numbers[0] < 0)
-            throw ParseError(QStringLiteral("\"run\" needs a time of 0 or more"));
-    } else if (v == QLatin1String("random")) {
-        expectCount(t, 1, 1000);
+        if (v == "run" && c.numbers[0] < 0)
+            throw Unreadable{"\"run\" needs a time of 0 or more"};
+    } else if (v == "random") {
+        takes(1, 1000);
         for (std::size_t i = 1; i < t.size(); ++i) {
-            const double r = toNumber(t[i]);
-            if (r < 0 || r >= 1)
-                throw ParseError(QStringLiteral("random values lie in [0, 1), got %1").arg(r));
-            c.numbers.push_back(r);
+            c.numbers.push_back(toNumber(t[i]));
+            if (c.numbers.back() < 0 || c.numbers.back() >= 1)
+                throw Unreadable{QString("random values lie in [0, 1), got %1").arg(t[i].text)};
         }
-    } else if (v == QLatin1String("tick")) {
-        expectCount(t, 0, 0);
-    } else if (v == QLatin1String("popup")) {
-        expectCount(t, 2, 2);
-        const double character = toNumber(t[1]);
-        const double hole = toNumber(t[2]);
-        if (character < 0 || character > 13 || character != static_cast<int>(character))
-            throw ParseError(QStringLiteral("a character is 0 to 13"));
-        if (hole < 0 || hole > 9 || hole != static_cast<int>(hole))
-            throw ParseError(QStringLiteral("a hole is 0 to 9"));
-        c.numbers = {character, hole};
-    } else if (v == QLatin1String("move")) {
-        expectCount(t, 1, 1);
-        c.ref = parseControl(t[1]);
-    } else if (v == QLatin1String("press") || v == QLatin1String("release") ||
-               v == QLatin1String("click")) {
-        expectCount(t, 1, 2);
-        c.ref = parseControl(t[1]);
-        c.word = t.size() > 2 ? oneOf(t[2], {QStringLiteral("left"), QStringLiteral("right")},
-                                      QStringLiteral("a button"))
-                              : QStringLiteral("left");
-    } else if (v == QLatin1String("moveto") || v == QLatin1String("pressat") ||
-               v == QLatin1String("releaseat")) {
-        expectCount(t, 2, 3);
+    } else if (v == "tick") {
+        takes(0, 0);
+    } else if (v == "popup" || v == "hit") {
+        takes(2, 2);
+        c.numbers = {whole(t[1], 0, 13, "a character is 0 to 13"),
+                     whole(t[2], 0, 9, "a hole is 0 to 9")};
+    } else if (v == "move" || v == "press" || v == "release" || v == "click") {
+        takes(1, v == "move" ? 1 : 2);
+        c.ref = control(t[1]);
+        button(2);
+    } else if (v == "moveto" || v == "pressat" || v == "releaseat") {
+        takes(2, 3);
         c.numbers = {toNumber(t[1]), toNumber(t[2])};
-        c.word = t.size() > 3 ? oneOf(t[3], {QStringLiteral("left"), QStringLiteral("right")},
-                                      QStringLiteral("a button"))
-                              : QStringLiteral("left");
-    } else if (v == QLatin1String("key")) {
-        expectCount(t, 1, 1);
-        const double code = toNumber(t[1]);
-        if (code < 1 || code > 0xFFFF || code != static_cast<int>(code))
-            throw ParseError(QStringLiteral("a key is a character code from 1 to 65535"));
-        c.numbers.push_back(code);
-    } else if (v == QLatin1String("menu")) {
+        button(3);
+    } else if (v == "key") {
+        takes(1, 1);
+        c.numbers.push_back(whole(t[1], 1, 0xFFFF, "a key is a character code from 1 to 65535"));
+    } else if (v == "menu") {
         // A caption may be written in quotes or plainly, blanks and all.
-        expectCount(t, 1, 1000);
-        QStringList words;
+        takes(1, 1000);
         for (std::size_t i = 1; i < t.size(); ++i)
-            words << t[i].text;
-        c.text = words.join(u' ');
-    } else if (v == QLatin1String("answer")) {
-        expectCount(t, 1, 1);
-        c.word = oneOf(t[1], {QStringLiteral("OK"), QStringLiteral("Cancel")},
-                       QStringLiteral("an answer"));
-    } else if (v == QLatin1String("close")) {
-        expectCount(t, 1, 1);
-        c.word = oneOf(t[1], windowNames(), QStringLiteral("a window"));
-    } else if (v == QLatin1String("clear")) {
-        expectCount(t, 1, 1);
-        c.word = oneOf(t[1],
-                       {QStringLiteral("sounds"), QStringLiteral("shell"), QStringLiteral("beeps")},
-                       QStringLiteral("what to clear"));
-    } else if (v == QLatin1String("shot")) {
-        expectCount(t, 1, 1);
-        if (!t[1].quoted)
-            throw ParseError(QStringLiteral("\"shot\" needs a file name in quotes"));
-        c.text = t[1].text;
-    } else if (v == QLatin1String("print")) {
-        expectCount(t, 1, 1);
-        c.ref = parseReference(t[1]);
-    } else if (v == QLatin1String("expect")) {
-        if (t.size() < 2)
-            throw ParseError(QStringLiteral("\"expect\" needs what to expect"));
-        const QString what = t[1].quoted ? QString() : t[1].text;
-        if (what == QLatin1String("msgbox")) {
-            expectCount(t, 2, 4);
+            c.words << t[i].text;
+        c.text = c.words.join(u' ');
+    } else if (v == "answer") {
+        takes(1, 1);
+        c.words << oneOf(t[1], {"OK", "Cancel"}, "an answer");
+    } else if (v == "close") {
+        takes(1, 1);
+        c.words << oneOf(t[1], kWindows, "a window");
+    } else if (v == "clear") {
+        takes(1, 1);
+        c.words << oneOf(t[1], {"sounds", "shell", "beeps"}, "what to clear");
+    } else if (v == "shot") {
+        takes(1, 1);
+        quotedText("a file name");
+    } else if (v == "print") {
+        takes(1, 1);
+        c.ref = reference(t[1]);
+    } else if (v == "expect") {
+        const QString what = given >= 1 && !t[1].quoted ? t[1].text : QString();
+        c.verb = "expect-" + what;
+        if (what == "msgbox") {
+            takes(2, 4);
             if (!t[2].quoted)
-                throw ParseError(QStringLiteral("\"expect msgbox\" needs the text in quotes"));
-            c.verb = QStringLiteral("expect-msgbox");
+                throw Unreadable{"\"expect msgbox\" needs the text in quotes"};
             c.text = t[2].text;
-            for (std::size_t i = 3; i < t.size(); ++i) {
-                const QString w = oneOf(t[i],
-                                        {QStringLiteral("info"), QStringLiteral("question"),
-                                         QStringLiteral("OK"), QStringLiteral("OKCancel")},
-                                        QStringLiteral("an icon or buttons"));
-                if (w == QLatin1String("info") || w == QLatin1String("question"))
-                    c.word = w;
-                else
-                    c.word2 = w;
-            }
-        } else if (what == QLatin1String("sound") || what == QLatin1String("shell")) {
-            expectCount(t, 2, 2);
-            if (!t[2].quoted)
-                throw ParseError(QStringLiteral("\"expect %1\" needs a text in quotes").arg(what));
-            c.verb = QStringLiteral("expect-") + what;
-            c.text = t[2].text;
-        } else if (what == QLatin1String("nosound") || what == QLatin1String("beep") ||
-                   what == QLatin1String("nobeep") || what == QLatin1String("nomodal")) {
-            expectCount(t, 1, 1);
-            c.verb = QStringLiteral("expect-") + what;
-        } else if (what == QLatin1String("modal")) {
-            expectCount(t, 2, 2);
-            QStringList windows = windowNames();
-            windows << QStringLiteral("msgbox");
-            c.verb = QStringLiteral("expect-modal");
-            c.word = oneOf(t[2], windows, QStringLiteral("a window"));
+            for (std::size_t i = 3; i < t.size(); ++i)
+                c.words << oneOf(t[i], {"info", "question", "OK", "OKCancel"},
+                                 "an icon or buttons");
+        } else if (what == "sound" || what == "shell") {
+            takes(2, 2);
+            quotedText("a text");
+        } else if (what == "nosound" || what == "beep" || what == "nobeep" || what == "nomodal") {
+            takes(1, 1);
+        } else if (what == "modal") {
+            takes(2, 2);
+            c.words << oneOf(t[2], kWindows + QStringList{"msgbox"}, "a window");
         } else {
-            expectCount(t, 3, 3);
-            if (t[2].quoted || t[2].text != QLatin1String("="))
-                throw ParseError(QStringLiteral("expected \"expect REF = VALUE\""));
-            c.verb = QStringLiteral("expect-value");
-            c.ref = parseReference(t[1]);
-            c.value = parseValue(t[3]);
+            if (given != 3 || t[2].quoted || t[2].text != "=")
+                throw Unreadable{"expected \"expect REF = VALUE\""};
+            c.verb = "expect-value";
+            c.ref = reference(t[1]);
+            c.value = value(t[3]);
         }
     } else {
-        throw ParseError(QStringLiteral("unknown command \"%1\"").arg(v));
+        throw Unreadable{QString("unknown command \"%1\"").arg(v)};
     }
     return c;
 }
@@ -388,37 +310,29 @@ Command parseLine(const std::vector<Token>& t, int lineNumber, bool first) {
 } // namespace
 
 bool readScript(const QString& file, Script& script, QString& error) {
-    script = Script{};
+    script = Script();
     script.file = file;
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QStringLiteral("%1:0: cannot read the file (%2)").arg(file, in.errorString());
+        error = QString("%1:0: cannot read the file (%2)").arg(file, in.errorString());
         return false;
     }
     QTextStream stream(&in);
-    int number = 0;
-    bool first = true;
-    while (!stream.atEnd()) {
-        const QString line = stream.readLine();
-        ++number;
-        const QString trimmed = line.trimmed();
-        if (trimmed.isEmpty() || trimmed.startsWith(u'#'))
+    for (int number = 1; !stream.atEnd(); ++number) {
+        const QString line = stream.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         try {
-            const std::vector<Token> tokens = tokenize(trimmed);
-            Command command = parseLine(tokens, number, first);
-            if (command.verb == QLatin1String("splash"))
+            Command command =
+                parse(tokenize(line), number, script.commands.empty() && !script.splashKeep);
+            if (command.verb == "splash")
                 script.splashKeep = true;
             else
                 script.commands.push_back(std::move(command));
-        } catch (const ParseError& e) {
-            error = QStringLiteral("%1:%2: %3")
-                        .arg(file)
-                        .arg(number)
-                        .arg(QString::fromStdString(e.what()));
+        } catch (const Unreadable& e) {
+            error = QString("%1:%2: %3").arg(file).arg(number).arg(e.reason);
             return false;
         }
-        first = false;
     }
     return true;
 }

@@ -1,5 +1,6 @@
-// A scenario file read into commands: each line checked when the file is read,
-// so that a line the runner does not understand stops the file before it runs.
+// A scenario file read into commands: every line is checked when the file is
+// read, so that a line the runner does not understand stops the file before
+// it runs.
 #pragma once
 
 #include <QString>
@@ -10,26 +11,24 @@
 
 namespace trompalo::scenario {
 
-// A control, a window, or a property or variable of the game.
+// A control, a window, or a property or variable of the game, as written.
 struct Reference {
-    QString window; // "Form1" unless a window prefix was written
-    QString name;   // control (or variable) name; empty for a window itself
+    QString window = QStringLiteral("Form1");
+    QString name; // control or variable; empty for a window itself
     std::vector<int> indexes;
-    QString property; // empty for a plain control or a variable
+    QString property; // empty for a control or a variable
     bool variable = false;
-    QString text; // as written
+    QString text;
 };
 
-// A value to compare with: kept as written, resolved when the line runs
-// (a picture value names controls of the running program).
+// A value to compare with, resolved when its line runs (pictures name the
+// running program's controls).
 struct Expected {
-    enum class Kind { Number, Text, Boolean, Color, Empty, None, Strip, PictureOf };
+    enum class Kind { Number, Text, Boolean, Color, Empty, None, Icon, Strip, PictureOf };
     Kind kind = Kind::Number;
     double number = 0;
-    QString text;
-    bool boolean = false;
-    int strip = 0;
-    Reference of; // for PictureOf
+    QString text; // a text, a colour, or a picture's control
+    std::optional<Reference> of;
     QString written;
 };
 
@@ -39,9 +38,8 @@ struct Command {
     std::optional<Reference> ref;
     std::optional<Expected> value;
     std::vector<double> numbers;
-    QString word; // a window, button, icon or answer word
-    QString word2;
-    QString text; // a quoted text
+    QStringList words; // buttons, windows, icons, answers
+    QString text;      // a quoted text
 };
 
 struct Script {
@@ -52,11 +50,5 @@ struct Script {
 
 // Reads a file; on failure returns false with "FILE:LINE: reason" in error.
 bool readScript(const QString& file, Script& script, QString& error);
-
-// The names of the game's variables scenarios may read.
-const QStringList& variableNames();
-// The names of the properties scenarios may read.
-const QStringList& propertyNames();
-const QStringList& windowNames();
 
 } // namespace trompalo::scenario
