@@ -52,10 +52,14 @@ TEST(ControlLayer, PlacesControlsInTwips) {
     EXPECT_EQ(label.left(), 3020); // read back as written, not rounded to pixels
     EXPECT_EQ(label.top(), 1600);
     EXPECT_EQ(label.geometry(), QRect(201, 107, 135, 164));
-    // Controls that meet in twips meet on screen.
-    Label next(field.surface, "Label2");
-    next.setBoundsTwips(3020 + 2025, 1600, 100, 100);
-    EXPECT_EQ(next.geometry().left(), label.geometry().right() + 1);
+    // Controls that meet in twips meet on screen, also where the width alone
+    // would round the other way (2040 twips: 136 pixels from 201.3 to 337.3).
+    for (int width : {2025, 2040}) {
+        label.setWidthTwips(width);
+        Label next(field.surface, "Label2");
+        next.setBoundsTwips(3020 + width, 1600, 100, 100);
+        EXPECT_EQ(next.geometry().left(), label.geometry().right() + 1) << width;
+    }
 }
 
 TEST(ControlLayer, ImagesAndLabelsTakeTheMouseShapesAndLinesLetItThrough) {

@@ -1,9 +1,11 @@
 // The program's own services: its clock, its random numbers, and what the
 // shell may be asked to open.
 #include "platform/qt_services.h"
+#include "platform/timer.h"
 
 #include <QCoreApplication>
 #include <QUrl>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -42,4 +44,19 @@ TEST(QtServices, TheShellOpensOnlyTheMakersAddressesAndTheProgramsOwnFiles) {
          {"https://www.quorvane.example", "file:///etc/passwd", "javascript:alert(1)",
           "/etc/passwd", "no-such-file.htm", "../assets/Instrucciones.htm", "..", ""})
         EXPECT_EQ(shellTarget(refused), "") << refused;
+}
+
+TEST(QtServices, DriveTheGamesTimerWhileItsIntervalIsNotZero) {
+    QtServices services;
+    Timer timer(nullptr, "Timer1");
+    services.driveTimer(timer);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setInterval(5);
+    QTest::qWait(60);
+    EXPECT_GT(ticks, 2);
+    timer.setInterval(0);
+    ticks = 0;
+    QTest::qWait(30);
+    EXPECT_EQ(ticks, 0);
 }

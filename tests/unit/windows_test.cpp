@@ -6,6 +6,7 @@
 #include "window/form1.h"
 
 #include <QCoreApplication>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,19 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     }
     // The grid counters of player 2 lie over the score boxes.
     EXPECT_GT(depth(form1.Label8[0]), depth(form1.Label5[0]));
+    // "Apoyos" puts the markers behind everything; a hit brings the burst
+    // over everything but the start button.
+    form1.show();
+    testkit::chooseMenu(form1, "Apoyos");
+    form1.Shape1.forEach([&](Shape& marker) { EXPECT_LT(depth(marker), depth(*form1.Label9)); });
+    form1.game().display().Hole[0] = 3;
+    testkit::click(form1.Image3[0]);
+    EXPECT_GT(depth(*form1.Image1), depth(form1.Image2[2])); // the front of the field
+    // The score panel beside the field shows the window's colour.
+    QImage shot(form1.surface->size(), QImage::Format_RGB32);
+    shot.fill(Qt::red);
+    form1.surface->render(&shot);
+    EXPECT_EQ(shot.pixel(600, 300), form1.surface->palette().color(QPalette::Window).rgb());
 }
 
 TEST_F(OpenWindow, HeroPosesStandAtTheirPlacesSizedToTheirPicturesInMirrorPairs) {
