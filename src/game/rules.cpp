@@ -56,7 +56,7 @@ const char* stageRuleText(int stage) {
     if (stage <= 4)
         return "Debes golpearlos según vayan saliendo.";
     if (stage <= 8)
-        return "Solos puedes golpear a Superman.";
+        return "Solo puedes golpear al héroe de la estrella.";
     return "Debes darle al que aparece en el recuadro.";
 }
 

@@ -307,7 +307,7 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
 TEST_F(Play, TrainingStagesTheirSpeedsAndTheirRules) {
     newGame(7);
     const char* rules[] = {"Debes golpearlos según vayan saliendo.",
-                           "Solos puedes golpear a Superman.",
+                           "Solo puedes golpear al héroe de la estrella.",
                            "Debes darle al que aparece en el recuadro."};
     const double stay[] = {0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.9, 0.9, 0.9};
     const double pop[] = {1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 1.0, 1.0};
