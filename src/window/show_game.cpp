@@ -137,7 +137,7 @@ void Form1::showBoard() {
         ControlArray<Image>& marks = placed.kind == MarkKind::Stroke  ? Image6
                                      : placed.kind == MarkKind::Cross ? Image7
                                                                       : Image8;
-        Image& mark = marks.load(marks.count());
+        Image& mark = marks.loadNext();
         mark.setTop(placed.top);
         mark.setLeft(placed.left);
         mark.bringToFront();

@@ -174,8 +174,13 @@ TEST(ControlLayer, ArraysLoadCopiesOfTheTemplateThatStartHidden) {
     QPointer<Label> gone(&copy);
     counters.unload(1);
     EXPECT_EQ(counters.count(), 1);
-    EXPECT_FALSE(counters.exists(1));
     EXPECT_TRUE(gone.isNull()); // removed from the window, not only forgotten
+    // A missing element is an error in every build; a new one goes after the last.
+    EXPECT_THROW(counters[1], std::out_of_range);
+    EXPECT_THROW(counters.unload(0), std::out_of_range);
+    EXPECT_THROW(marks.load(1), std::out_of_range);
+    marks.load(3);
+    EXPECT_EQ(marks.loadNext().property("index").toInt(), 4);
 }
 
 TEST(ControlLayer, StackingKeepsPushButtonsInFront) {
