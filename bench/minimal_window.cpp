@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 #ifdef TROMPALO_PROBE_TEXT
-    QLabel window(QStringLiteral("Trompalo 1.1"));
+    QLabel window(QStringLiteral("Trompalo"));
 #else
     QWidget window;
 #endif

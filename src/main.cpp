@@ -9,7 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trompalo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QStringLiteral(TROMPALO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("trompalo"));
     trompalo::useGameFonts();
 

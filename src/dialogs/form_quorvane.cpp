@@ -42,7 +42,6 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
     // No title bar: the window is a card with a thin white outline.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Plintovaro 1.0"));
-    setWindowIcon(form1.picture(PictureId::MakerFlame)->icon());
     setFixedSize(284, 420); // 4260 x 6300 twips
 
     surface = new Surface(this);
@@ -101,10 +100,6 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
     lblURL->onMouseMove = [this](const MouseArgs&) { lblURL_MouseMove(); };
 }
 
-void FormQuorvane::fShow() {
-    form1_.services().showModal(*this);
-}
-
 bool FormQuorvane::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
@@ -147,11 +142,11 @@ void FormQuorvane::Form_MouseMove() {
 }
 
 void FormQuorvane::lblMail_Click() {
-    form1_.services().openDocument(this, QStringLiteral("mailto:") + lblMail->caption());
+    form1_.services().openDocument(QStringLiteral("mailto:") + lblMail->caption());
 }
 
 void FormQuorvane::lblURL_Click() {
-    form1_.services().openDocument(this, QStringLiteral("http://") + lblURL->caption());
+    form1_.services().openDocument(QStringLiteral("http://") + lblURL->caption());
 }
 
 void FormQuorvane::lblMail_MouseMove() {

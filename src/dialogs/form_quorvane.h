@@ -19,9 +19,6 @@ class FormQuorvane : public QDialog {
 public:
     explicit FormQuorvane(Form1& form1);
 
-    // Shows the window modally.
-    void fShow();
-
     Surface* surface;
     Shape* shpMarco;
     Image* imgIcono;

@@ -6,7 +6,7 @@
 
 namespace trompalo {
 
-Control::Control(QWidget* parent, const QString& name, int index) : QWidget(parent), index_(index) {
+Control::Control(QWidget* parent, const QString& name, int index) : QWidget(parent) {
     setObjectName(name);
     if (index >= 0)
         setProperty("index", index);

@@ -30,8 +30,6 @@ public:
     // a control array, -1 for a single control).
     Control(QWidget* parent, const QString& name, int index);
 
-    int index() const { return index_; }
-
     // Place and size in twips.
     int left() const { return left_; }
     int top() const { return top_; }
@@ -69,7 +67,6 @@ protected:
 private:
     void syncGeometry();
 
-    int index_;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

@@ -25,8 +25,9 @@ public:
     bool mirrored() const { return mirrored_; }
 
     // The picture rendered to size (logical pixels) at the device-pixel ratio dpr.
-    // Renderings are kept for the last few sizes asked for (a character is
-    // shown in a hole and in the board at once), so repainting costs nothing.
+    // Renderings are kept, up to kKeptRenderings, the oldest made going first
+    // (a character is shown in a hole and in the board at once), so repainting
+    // costs nothing.
     QPixmap render(QSize size, qreal dpr) const;
     // A rendering as a plain image, with its device-pixel ratio set.
     QImage renderImage(QSize size, qreal dpr) const;

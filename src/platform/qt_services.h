@@ -23,7 +23,7 @@ public:
     void randomize() override;
     double random() override;
     void playSound(const QString& name) override;
-    void openDocument(QWidget* owner, const QString& target) override;
+    void openDocument(const QString& target) override;
     MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
                          MsgIcon icon) override;
     void beep() override;

@@ -37,7 +37,7 @@ public:
     // Opens a file of the program's folder by its bare name, or a "mailto:" or
     // "http://" address, with the program the desktop associates with it.
     // Failures are silent.
-    virtual void openDocument(QWidget* owner, const QString& target) = 0;
+    virtual void openDocument(const QString& target) = 0;
 
     // A modal message box titled "Trompalo"; returns the button pressed.
     virtual MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,

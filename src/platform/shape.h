@@ -35,10 +35,6 @@ public:
     Line(QWidget* parent, const QString& name, int index = -1);
 
     void setPoints(int x1, int y1, int x2, int y2);
-    int x1() const { return x1_; }
-    int y1() const { return y1_; }
-    int x2() const { return x2_; }
-    int y2() const { return y2_; }
     void setColor(const QColor& color);
 
 protected:

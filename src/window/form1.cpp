@@ -17,7 +17,7 @@ Form1::Form1(Services& services) : services_(services) {
         pictures_.push_back(
             std::make_shared<const PictureData>(entry.resource, entry.pixels, entry.mirrored));
 
-    setWindowTitle(QStringLiteral("Trompalo 1.1"));
+    setWindowTitle(QStringLiteral("Trompalo " TROMPALO_VERSION));
     setWindowIcon(iconPicture()->icon());
     // A fixed border with a minimize button and no maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

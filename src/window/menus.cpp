@@ -42,7 +42,7 @@ void Form1::MnuS_Click() {
 }
 
 void Form1::MnuHow_Click() {
-    services_.openDocument(this, QStringLiteral("Instrucciones.htm"));
+    services_.openDocument(QStringLiteral("Instrucciones.htm"));
 }
 
 void Form1::MnuAbout_Click() {

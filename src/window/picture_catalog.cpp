@@ -96,8 +96,6 @@ const std::array kCatalog{
     PictureEntry{P::Fist, "fist", ":/pictures/fist.svg", {32, 32}, false, false},
     PictureEntry{P::WindowIcon, "window-icon", ":/pictures/icon.svg", {32, 32}, false, false},
     PictureEntry{P::MakerLogo, "maker-logo", ":/pictures/maker-logo.svg", {230, 229}, false, false},
-    PictureEntry{
-        P::MakerFlame, "maker-flame", ":/pictures/maker-flame.svg", {32, 32}, false, false},
 };
 
 } // namespace

@@ -55,7 +55,6 @@ enum class PictureId {
     Fist,
     WindowIcon,
     MakerLogo,
-    MakerFlame,
 };
 
 struct PictureEntry {

@@ -38,7 +38,7 @@ void ScriptedServices::playSound(const QString& name) {
     sounds.push_back(name);
 }
 
-void ScriptedServices::openDocument(QWidget*, const QString& target) {
+void ScriptedServices::openDocument(const QString& target) {
     shellTargets.push_back(target);
 }
 

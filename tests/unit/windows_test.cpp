@@ -32,7 +32,7 @@ TEST_F(OpenWindow, HasAFixedClientAreaWithTheFieldUnscaled) {
     EXPECT_EQ(form1.minimumSize(), form1.maximumSize());
     EXPECT_FALSE(form1.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(form1.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(form1.windowTitle(), "Trompalo 1.1");
+    EXPECT_EQ(form1.windowTitle(), "Trompalo " TROMPALO_VERSION);
     // The field picture is one row taller than the client area: it is cut, never stretched.
     EXPECT_EQ(form1.surface->backgroundPicture()->pixels(), QSize(496, 413));
 }
@@ -107,6 +107,7 @@ TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
     FormQuorvane about(form1);
     about.show();
     QCoreApplication::processEvents();
+    EXPECT_EQ(about.lblTitulo->caption(), form1.windowTitle());
     testkit::moveTo(*about.lblURL);
     ASSERT_TRUE(about.lblURL->underline());
     EXPECT_EQ(about.lblURL->cursor().shape(), Qt::PointingHandCursor);

@@ -221,9 +221,5 @@ def maker_logo():
     o += group(path(d, stroke=W, sw=4.6), f"translate({f((w - tw) / 2)},188)")
     save("maker-logo.svg", w, h, o, "Quorvane, the studio that made Trompalo")
 
-def maker_flame():
-    o = FLAME_DEFS + flame(16, 1.6, 24, 28.6, 1.4)
-    save("maker-flame.svg", 32, 32, o, "Quorvane's flame")
-
 if __name__ == "__main__":
-    field(); marks(); fist_icon(); window_icon(); burst(); maker_logo(); maker_flame()
+    field(); marks(); fist_icon(); window_icon(); burst(); maker_logo()

@@ -245,7 +245,7 @@ int drawSheet(QPainter* p, int width) {
                     }
             });
         }
-        for (PictureId id : {PictureId::Fist, PictureId::WindowIcon, PictureId::MakerFlame}) {
+        for (PictureId id : {PictureId::Fist, PictureId::WindowIcon}) {
             const QSize cell(16 + 24 + 32 + 48 + 64 + 5 * 6, kLabel + 64);
             const QPoint at = shelf.place(cell);
             maybe([&](QPainter& q) {
