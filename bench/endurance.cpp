@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     }
     beforeApplication();
     QApplication app(argc, argv);
-    afterApplication();
+    afterApplication(app);
 
     Session session;
     std::mt19937 rng(seed);

@@ -1,9 +1,9 @@
 // The start of the bench programs that play the game window: headless on the
 // offscreen platform unless QT_QPA_PLATFORM says otherwise, without the
-// platform's notes, with the game's font substitutes.
+// platform's notes, with the game's fonts and its Spanish.
 #pragma once
 
-#include "platform/fonts.h"
+#include "platform/application.h"
 #include "support/quiet_qt.h"
 
 #include <QApplication>
@@ -16,9 +16,9 @@ inline void beforeApplication() {
     testkit::quietPlatformNotes();
 }
 
-inline void afterApplication() {
+inline void afterApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Trompalo"));
-    useGameFonts();
+    setUpApplication(app);
 }
 
 } // namespace trompalo::bench

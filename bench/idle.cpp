@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
             seconds = std::atof(argv[i + 1]);
     beforeApplication();
     QApplication app(argc, argv);
-    afterApplication();
+    afterApplication(app);
 
     QtServices services;
     Form1 form1(services);

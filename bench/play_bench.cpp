@@ -342,7 +342,7 @@ BENCHMARK(BM_RepaintWindow)->ArgName("dpr")->Arg(1)->Arg(2)->Unit(benchmark::kMi
 int main(int argc, char* argv[]) {
     beforeApplication();
     QApplication app(argc, argv);
-    afterApplication();
+    afterApplication(app);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,5 +1,5 @@
 // Trompalo: a mouse game for one to four players at one computer.
-#include "platform/fonts.h"
+#include "platform/application.h"
 #include "platform/qt_services.h"
 #include "window/form1.h"
 #include "window/start_up.h"
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Trompalo"));
     QApplication::setApplicationVersion(QStringLiteral(TROMPALO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("trompalo"));
-    trompalo::useGameFonts();
+    trompalo::setUpApplication(app);
 
     trompalo::QtServices services;
     trompalo::Form1 form1(services);

@@ -13,6 +13,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* owner, const QString& text,
         owner);
     box->setObjectName(QStringLiteral("msgbox"));
     box->setDefaultButton(QMessageBox::Ok);
+    // Spanish even where Qt's own translations are not installed.
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Cancelar"));
     return box;
 }
 

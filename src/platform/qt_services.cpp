@@ -39,8 +39,7 @@ void QtServices::randomize() {
 }
 
 double QtServices::random() {
-    // 53 random bits: uniform in [0, 1), never 1.
-    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+    return unitInterval(generator_());
 }
 
 QSoundEffect* QtServices::effect(const QString& name) {

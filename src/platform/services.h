@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class QDialog;
 class QWidget;
 
@@ -18,6 +20,11 @@ enum class MsgAnswer { Ok, Cancel };
 
 // The title of every message box of the game.
 inline constexpr const char* kMessageTitle = "Trompalo";
+
+// 53 random bits as a number in [0, 1), never 1.
+inline double unitInterval(std::uint64_t bits) {
+    return static_cast<double>(bits >> 11) * 0x1.0p-53;
+}
 
 class Services {
 public:

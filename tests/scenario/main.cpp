@@ -3,7 +3,7 @@
 #include "runner.h"
 #include "script.h"
 
-#include "platform/fonts.h"
+#include "platform/application.h"
 #include "support/quiet_qt.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     trompalo::testkit::quietPlatformNotes();
     QApplication app(argc, argv);
-    trompalo::useGameFonts();
+    trompalo::setUpApplication(app);
     if (argc < 2) {
         std::fprintf(stderr, "usage: trompalo-scenario FILE...\n");
         return 2;

@@ -31,7 +31,7 @@ double ScriptedServices::random() {
         queued_.pop_front();
         return value;
     }
-    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+    return unitInterval(generator_());
 }
 
 void ScriptedServices::playSound(const QString& name) {

@@ -1,5 +1,5 @@
 // The unit tests run with a Qt application, offscreen.
-#include "platform/fonts.h"
+#include "platform/application.h"
 #include "support/quiet_qt.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     trompalo::testkit::quietPlatformNotes();
     QApplication app(argc, argv);
-    trompalo::useGameFonts();
+    trompalo::setUpApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,10 @@
 // The program's own services: its clock, its random numbers, and what the
 // shell may be asked to open.
+#include "platform/message_box.h"
 #include "platform/qt_services.h"
 #include "platform/timer.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QUrl>
 #include <QtTest/QTest>
@@ -32,6 +34,13 @@ TEST(QtServices, TheClockCountsFromTheStartOfTheRunAndChanceStaysBelowOne) {
     }
     EXPECT_LT(low, 0.01);
     EXPECT_GT(high, 0.99);
+}
+
+TEST(QtServices, MessageBoxesSpeakSpanish) {
+    const auto box = makeMessageBox(nullptr, "¿Otra vez?", MsgButtons::OkCancel, MsgIcon::Question);
+    EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "Aceptar");
+    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), "Cancelar");
+    EXPECT_EQ(box->windowTitle(), "Trompalo");
 }
 
 TEST(QtServices, TheShellOpensOnlyTheMakersAddressesAndTheProgramsOwnFiles) {
