@@ -94,7 +94,7 @@ TEST(Rules, CountdownTimesAndTotals) {
     EXPECT_EQ(lowestTotals({7}), (std::vector<int>{1}));
     EXPECT_EQ(leadingDigit(0), 0);
     EXPECT_EQ(leadingDigit(7), 7);
-    EXPECT_EQ(leadingDigit(12), 1);
+    EXPECT_EQ(leadingDigit(10), 1);
 }
 
 TEST(Rules, TheHeroFacesEachHole) {

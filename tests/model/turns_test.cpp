@@ -45,6 +45,7 @@ TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
     };
     const Row rows[] = {
         {4, BoardKind::Grid, 0, {0, 0, std::nullopt, std::nullopt}},
+        {4, BoardKind::Grid, 0, {0, 0, std::nullopt, std::nullopt}},
         {3, BoardKind::Table, 0, {0, 0, 0, std::nullopt}},
         {5, BoardKind::None, 1, {0, 0, 0, std::nullopt}},
         {6, BoardKind::Table, 1, {0, 0, 0, std::nullopt}},
@@ -61,6 +62,9 @@ TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
         ASSERT_TRUE(d.OnTurn[1] && d.StopSignShown);
         newGame(r.button, 1, 2); // 5 hits, 3 players
         EXPECT_EQ(d.Board, r.board);
+        if (r.board == BoardKind::Grid) {
+            EXPECT_EQ(std::count(s.CellOwner + 1, s.CellOwner + 10, 0), 9);
+        }
         if (r.board != BoardKind::None) {
             EXPECT_EQ(d.MarkSide, r.board == BoardKind::Table ? 360 : 480);
         }
@@ -179,7 +183,8 @@ TEST_F(Play, ThreeTwentyFiveIsWonExactlyAndLostBeyond) {
     game.Swing(5);
     game.Release();
     EXPECT_GT(ticks, 0);
-    EXPECT_EQ(host.messages.back(), "Final de partida. El ganador ha sido el jugador: 4");
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Final de partida. El ganador ha sido el jugador: 4"});
     EXPECT_EQ(d.Score[3], 325);
     EXPECT_EQ(d.Interval, 0);
     EXPECT_FALSE(d.AnnouncementShown);
@@ -273,11 +278,10 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
     EXPECT_TRUE(s.Slapping);
     EXPECT_EQ(s.HitPoints, -15);
     EXPECT_TRUE(d.Hero.Burst);
+    popUp(0, 4); // the animation's first tick takes the strike away
+    EXPECT_FALSE(d.Hero.Pega[7] || d.Hero.Burst || s.Swinging);
     game.Release();
     EXPECT_EQ(d.Score[0], 15);
-    popUp(0, 4); // the animation's first tick takes the strike away
-    EXPECT_FALSE(d.Hero.Pega[7]);
-    EXPECT_FALSE(d.Hero.Burst);
     // A press, its release, the pointer: nothing changes while it lasts.
     const auto sounds = host.sounds.size();
     game.Swing(4);

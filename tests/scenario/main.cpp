@@ -1,7 +1,6 @@
 // trompalo-scenario FILE...: plays each scenario file in a fresh program and
 // reports every expectation that failed, then "N passed, M failed".
-#include "runner.h"
-#include "script.h"
+#include "scenario.h"
 
 #include "platform/application.h"
 #include "support/quiet_qt.h"
