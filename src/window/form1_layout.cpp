@@ -3,6 +3,7 @@
 #include "window/form1.h"
 
 #include "platform/fonts.h"
+#include "window/window_size.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -318,6 +319,7 @@ void Form1::buildMenus() {
     MnuPuntos = new MenuItem(*juego, QStringLiteral("MnuPuntos"), QStringLiteral("Puntos"));
     MnuS = new MenuItem(*juego, QStringLiteral("MnuS"), QStringLiteral("Sonido"));
     MnuS->setChecked(true);
+    new WindowSize(*this, *juego);
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("MnuHelp"));
     MnuHow = new MenuItem(*ayuda, QStringLiteral("MnuHow"), QStringLiteral("Instrucciones"));
