@@ -469,8 +469,7 @@ void Runner::execute(const Command& c) {
         }
     } else if (v == QLatin1String("moveto") || v == QLatin1String("pressat") ||
                v == QLatin1String("releaseat")) {
-        const QPoint at(static_cast<int>(std::floor(c.numbers[0] / kTwipsPerPixel)),
-                        static_cast<int>(std::floor(c.numbers[1] / kTwipsPerPixel)));
+        const QPoint at(pixelHolding(c.numbers[0]), pixelHolding(c.numbers[1]));
         const Qt::MouseButton button = buttonOf(c.word);
         if (v == QLatin1String("moveto")) {
             testkit::mouseMove(*form1_->surface, at);
