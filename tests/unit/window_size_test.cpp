@@ -3,6 +3,7 @@
 // blue, and the player's choice kept.
 #include "platform/qt_services.h"
 #include "platform/scale.h"
+#include "support/driver.h"
 #include "support/scripted_services.h"
 #include "window/form1.h"
 #include "window/window_size.h"
@@ -46,6 +47,7 @@ TEST_F(Sized, At200PercentControlsStandAtTheirTwipsAndPicturesAreDrawnAtTheirNew
     form1.Form_Load();
     Image& hole = form1.Image3[0];
     EXPECT_EQ(hole.geometry(), QRect(688, 64, 98, 98)); // 5160, 480, 735 twips
+    EXPECT_EQ(form1.Command1->font().pixelSize(), 32);  // 12 points
     hole.setPicture(form1.Image2[0].picture());
     QImage shot(form1.surface->size(), QImage::Format_ARGB32);
     form1.surface->render(&shot);
@@ -82,13 +84,16 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     EXPECT_EQ(form1.size(), form1.maximumSize());
     EXPECT_FALSE(services.windowSize->fullScreen);
     EXPECT_EQ(services.windowSize->percent, 100);
+    testkit::chooseMenu(form1, "150 %");
+    EXPECT_EQ(form1.surface->size(), QSize(1020, 618));
+    EXPECT_EQ(services.windowSize->percent, 150);
 }
 
 TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEighth) {
     EXPECT_EQ(startingPercent(1080, 431), 200);
     EXPECT_EQ(startingPercent(1050, 431), 150);
     EXPECT_EQ(startingPercent(800, 431), 100);
-    EXPECT_EQ(fullScreenScale(QSize(1920, 1080), QSize(680, 412), 19), 2.5);
+    EXPECT_EQ(fullScreenScale(QSize(1920, 1050), QSize(680, 412), 19), 2.375);
     EXPECT_EQ(fullScreenScale(QSize(800, 600), QSize(680, 412), 19), 1.125);
 }
 
@@ -101,7 +106,8 @@ TEST(WindowSizes, TheSettingsFileKeepsTheChoiceAndABrokenOrUnwritableOneHoldsNon
     const auto kept = QtServices(file).savedWindowSize();
     EXPECT_TRUE(kept && kept->percent == 150 && kept->fullScreen);
     QFile broken(file);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("\x01 no settings here\n[") > 0);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) &&
+                broken.write("[ventana]\nporcentaje=150\n\x01 no settings here\n[") > 0);
     broken.close();
     EXPECT_FALSE(services.savedWindowSize());
     services.saveWindowSize({200, false}); // made anew
