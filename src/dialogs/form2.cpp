@@ -28,13 +28,9 @@ QRadioButton* option(std::map<int, QRadioButton*>& array, const char* name, int 
     auto* button = new QRadioButton(caption, frame);
     button->setObjectName(QString::fromLatin1(name));
     button->setProperty("index", index);
-    button->setFont(font);
-    placeTwips(*button, left, top, width, height);
-    // A caption wider than its place (fonts differ between systems) may use
-    // the room left in its frame rather than be cut.
-    const int room = frame->width() - button->x() - 2;
-    if (button->sizeHint().width() > button->width())
-        button->resize(std::min(button->sizeHint().width(), room), button->height());
+    setLayoutFont(*button, font);
+    // A caption wider than its place may use the room left in its frame.
+    placeTwips(*button, left, top, width, height, true);
     array[index] = button;
     return button;
 }
@@ -54,9 +50,9 @@ Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(sett
     setWindowTitle(QStringLiteral("Opciones"));
     // A fixed border and no close button: the two buttons are the way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(423, 248); // 6345 x 3720 twips
+    fixSizeTwips(*this, 6345, 3720); // 423 x 248 pixels at 100 %
     const QFont plain = layoutFont(8.25);
-    setFont(plain);
+    setLayoutFont(*this, plain);
 
     Frame1 = frame(this, "Frame1", QStringLiteral("Elige el juego:"), 120, 120, 1935, 2175);
     option(Option1, "Option1", 7, Frame1, QStringLiteral("Entrenamiento."), 240, 360, 1455, 255,

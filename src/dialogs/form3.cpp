@@ -16,10 +16,10 @@ Form3::Form3(Form1& form1) : QDialog(&form1), form1_(form1) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(form1.windowIcon());
-    setFixedSize(319, 241); // 4785 x 3615 twips
+    fixSizeTwips(*this, 4785, 3615); // 319 x 241 pixels at 100 %
 
     surface = new Surface(this);
-    surface->setGeometry(0, 0, 319, 241);
+    surface->setBoundsTwips(0, 0, 4785, 3615);
     QWidget* s = surface;
 
     // The five rows: the characters of a value, then the value.

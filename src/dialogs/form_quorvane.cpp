@@ -42,10 +42,10 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
     // No title bar: the window is a card with a thin white outline.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Plintovaro 1.0"));
-    setFixedSize(284, 420); // 4260 x 6300 twips
+    fixSizeTwips(*this, 4260, 6300); // 284 x 420 pixels at 100 %
 
     surface = new Surface(this);
-    surface->setGeometry(0, 0, 284, 420);
+    surface->setBoundsTwips(0, 0, 4260, 6300);
     surface->setBackColor(Qt::black);
     QWidget* s = surface;
     const QFont plain = layoutFont(8.25);

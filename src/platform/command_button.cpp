@@ -1,5 +1,7 @@
 #include "platform/command_button.h"
 
+#include "platform/scale.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -44,11 +46,13 @@ void CommandButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     if (face_.isValid()) {
         const QRect inner = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-        painter.fillRect(inner.adjusted(-1, -1, 1, 1), face_);
+        const int edge = scaledPixels(1);
+        painter.fillRect(inner.adjusted(-edge, -edge, edge, edge), face_);
     }
-    QRect area = rect().adjusted(4, 4, -4, -4);
+    const int margin = scaledPixels(4);
+    QRect area = rect().adjusted(margin, margin, -margin, -margin);
     if (isDown())
-        area.translate(1, 1);
+        area.translate(scaledPixels(1), scaledPixels(1));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());

@@ -2,7 +2,11 @@
 
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+
+#include <algorithm>
+#include <vector>
 
 namespace trompalo {
 
@@ -43,7 +47,13 @@ void Control::setBoundsTwips(int left, int top, int width, int height) {
     syncGeometry();
 }
 
+void Control::placeAgain() {
+    if (placed_)
+        syncGeometry();
+}
+
 void Control::syncGeometry() {
+    placed_ = true;
     // Both edges are rounded to pixels, so controls that meet in twips meet on screen.
     const int x = pixelsFromTwips(left_);
     const int y = pixelsFromTwips(top_);
@@ -80,18 +90,30 @@ MouseArgs mouseArgs(const QMouseEvent& event) {
     return a;
 }
 
+MouseArgs Control::argsOf(const QMouseEvent& event) const {
+    MouseArgs a = mouseArgs(event);
+    if (placed_) {
+        // The control's pixel corner is its twips corner rounded: the pointer
+        // is measured from the twips corner, so that a point of the window has
+        // the same twips over every control at every scale.
+        a.x += twipsFromPixels(x()) - left_;
+        a.y += twipsFromPixels(y()) - top_;
+    }
+    return a;
+}
+
 void Control::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton)
         leftPressed_ = true;
     if (onMouseDown)
-        onMouseDown(mouseArgs(*event));
+        onMouseDown(argsOf(*event));
 }
 
 void Control::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (onMouseMove)
-        onMouseMove(mouseArgs(*event));
+        onMouseMove(argsOf(*event));
 }
 
 void Control::mouseReleaseEvent(QMouseEvent* event) {
@@ -102,7 +124,7 @@ void Control::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         leftPressed_ = false;
     if (onMouseUp)
-        onMouseUp(mouseArgs(*event));
+        onMouseUp(argsOf(*event));
     if (click && onClick)
         onClick();
 }
@@ -125,10 +147,60 @@ void raiseWindowedSiblings(QWidget& widget) {
     }
 }
 
-void placeTwips(QWidget& widget, int left, int top, int width, int height) {
-    const int x = pixelsFromTwips(left);
-    const int y = pixelsFromTwips(top);
-    widget.setGeometry(x, y, pixelsFromTwips(left + width) - x, pixelsFromTwips(top + height) - y);
+namespace {
+
+// What a widget keeps of its twips, to be placed again at another scale.
+const char* const kPlace = "twipsPlace";
+const char* const kWiden = "twipsWiden";
+const char* const kSize = "twipsSize";
+
+void applyPlace(QWidget& widget) {
+    const QRect twips = widget.property(kPlace).toRect();
+    const int x = pixelsFromTwips(twips.x());
+    const int y = pixelsFromTwips(twips.y());
+    widget.setGeometry(x, y, pixelsFromTwips(twips.x() + twips.width()) - x,
+                       pixelsFromTwips(twips.y() + twips.height()) - y);
+    if (!widget.property(kWiden).toBool() || !widget.parentWidget())
+        return;
+    const int room = widget.parentWidget()->width() - x - scaledPixels(2);
+    if (widget.sizeHint().width() > widget.width())
+        widget.resize(std::min(widget.sizeHint().width(), room), widget.height());
+}
+
+void applySize(QWidget& widget) {
+    const QSize twips = widget.property(kSize).toSize();
+    widget.setFixedSize(pixelsFromTwips(twips.width()), pixelsFromTwips(twips.height()));
+}
+
+} // namespace
+
+void placeTwips(QWidget& widget, int left, int top, int width, int height, bool widen) {
+    widget.setProperty(kPlace, QRect(left, top, width, height));
+    widget.setProperty(kWiden, widen);
+    applyPlace(widget);
+}
+
+void fixSizeTwips(QWidget& widget, int width, int height) {
+    widget.setProperty(kSize, QSize(width, height));
+    applySize(widget);
+}
+
+void placeAllAgain() {
+    const QWidgetList all = QApplication::allWidgets();
+    std::vector<QWidget*> widened;
+    for (QWidget* widget : all) {
+        if (auto* control = qobject_cast<Control*>(widget))
+            control->placeAgain();
+        if (widget->property(kSize).isValid())
+            applySize(*widget);
+        if (widget->property(kWiden).toBool())
+            widened.push_back(widget);
+        else if (widget->property(kPlace).isValid())
+            applyPlace(*widget);
+    }
+    // A widened caption takes the room its parent has at the new scale.
+    for (QWidget* widget : widened)
+        applyPlace(*widget);
 }
 
 } // namespace trompalo

@@ -40,6 +40,8 @@ public:
     void setWidthTwips(int twips);
     void setHeightTwips(int twips);
     void setBoundsTwips(int left, int top, int width, int height);
+    // Places the control again from its twips (the window scale changed).
+    void placeAgain();
 
     // Stacking: in front of every windowless sibling (windowed controls such as
     // push buttons always stay in front), or behind all siblings.
@@ -66,19 +68,31 @@ protected:
 
 private:
     void syncGeometry();
+    // A mouse event in twips from the control's corner as placed in twips.
+    MouseArgs argsOf(const QMouseEvent& event) const;
 
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;
     int height_ = 0;
     bool leftPressed_ = false;
+    bool placed_ = false; // placed in twips (a window's surface may be sized otherwise)
 };
 
 // Keeps the windowed siblings of a widget (push buttons) in front of the
 // windowless controls.
 void raiseWindowedSiblings(QWidget& widget);
 
-// Places any widget (a push button, an option button, a frame) in twips.
-void placeTwips(QWidget& widget, int left, int top, int width, int height);
+// Places any widget (a push button, an option button, a frame) in twips, at
+// every window scale. With widen, a caption wider than its place (fonts differ
+// between systems) may use the room left in its parent rather than be cut.
+void placeTwips(QWidget& widget, int left, int top, int width, int height, bool widen = false);
+
+// Fixes the size of a window or of a window's client area in twips.
+void fixSizeTwips(QWidget& widget, int width, int height);
+
+// Places every control and every widget placed or sized in twips again, at
+// the window scale.
+void placeAllAgain();
 
 } // namespace trompalo

@@ -1,9 +1,13 @@
 #include "platform/fonts.h"
 
+#include "platform/scale.h"
+
 #include <QApplication>
 #include <QStringList>
+#include <QWidget>
 
 #include <cmath>
+#include <optional>
 
 namespace trompalo {
 
@@ -17,6 +21,14 @@ const QStringList& families() {
     return list;
 }
 
+const char* const kLayoutFont = "layoutFont";
+
+// The application's font at 100 %, kept from the first change of scale on.
+std::optional<QFont>& keptApplicationFont() {
+    static std::optional<QFont> font;
+    return font;
+}
+
 } // namespace
 
 QFont layoutFont(double points, bool bold, Face face) {
@@ -28,10 +40,44 @@ QFont layoutFont(double points, bool bold, Face face) {
     return font;
 }
 
+QFont scaledFont(const QFont& layout) {
+    QFont font = layout;
+    const double scale = windowScale();
+    if (layout.pixelSize() > 0)
+        font.setPixelSize(static_cast<int>(std::lround(layout.pixelSize() * scale)));
+    else if (layout.pointSizeF() > 0)
+        font.setPointSizeF(layout.pointSizeF() * scale);
+    return font;
+}
+
+void setLayoutFont(QWidget& widget, const QFont& layout) {
+    widget.setProperty(kLayoutFont, layout);
+    widget.setFont(scaledFont(layout));
+}
+
+QFont layoutApplicationFont() {
+    return keptApplicationFont().value_or(QApplication::font());
+}
+
 void useGameFonts() {
     QFont font = QApplication::font();
     font.setFamilies(families());
     QApplication::setFont(font);
+}
+
+void applyScaledFonts() {
+    auto& kept = keptApplicationFont();
+    if (!kept)
+        kept = QApplication::font();
+    QApplication::setFont(scaledFont(*kept));
+    // Qt hands the new font to the windows by posted events: now, so that
+    // sizes measured next are right.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
+    for (QWidget* widget : QApplication::allWidgets()) {
+        const QVariant layout = widget->property(kLayoutFont);
+        if (layout.isValid())
+            widget->setFont(scaledFont(layout.value<QFont>()));
+    }
 }
 
 } // namespace trompalo

@@ -1,10 +1,13 @@
 // Fonts of the game's windows. The layout gives point sizes of classic faces
 // (a plain sans serif, and a heavy one for the About window's title); the game
 // uses one sans-serif family found on the system for all of them, sized in
-// pixels so that text keeps its place at any screen resolution.
+// pixels so that text keeps its place at any screen resolution, and shown at
+// the window scale.
 #pragma once
 
 #include <QFont>
+
+class QWidget;
 
 namespace trompalo {
 
@@ -13,11 +16,25 @@ enum class Face {
     Heavy, // its "Arial Black"
 };
 
-// points: the size in points at 96 dots per inch (8.25 points are 11 pixels).
+// points: the size in points at 96 dots per inch (8.25 points are 11 pixels),
+// in the layout's pixels (as at 100 %).
 QFont layoutFont(double points, bool bold = false, Face face = Face::Sans);
+
+// A layout font at the window scale.
+QFont scaledFont(const QFont& layout);
+
+// Gives a widget (a push button, an option button, a dialog and what it holds)
+// a layout font, shown at the window scale now and after every change of it.
+void setLayoutFont(QWidget& widget, const QFont& layout);
+
+// The application's font as at 100 %.
+QFont layoutApplicationFont();
 
 // Makes the game's family the application's own (menus and dialogs use it too,
 // so that one family of fonts is looked up and loaded). Called once at start-up.
 void useGameFonts();
+
+// Shows the application's font and every layout font at the window scale.
+void applyScaledFonts();
 
 } // namespace trompalo

@@ -1,5 +1,7 @@
 #include "platform/image.h"
 
+#include "platform/scale.h"
+
 #include <QPainter>
 
 namespace trompalo {
@@ -29,7 +31,8 @@ void Image::copyPropertiesFrom(const Image& other) {
 void Image::paintEvent(QPaintEvent*) {
     if (!picture_)
         return;
-    const QSize size = stretch_ ? this->size() : picture_->pixels();
+    // At its natural size, a picture takes its layout pixels at the window scale.
+    const QSize size = stretch_ ? this->size() : scaledSize(picture_->pixels());
     if (size.isEmpty())
         return;
     QPainter painter(this);

@@ -1,5 +1,5 @@
-// An image control: shows a picture at its natural size from its top-left
-// corner, or stretched to the whole control; catches the mouse over its whole
+// An image control: shows a picture at its natural size (at the window scale)
+// from its top-left corner, or stretched to the whole control; catches the mouse over its whole
 // rectangle, with or without a picture.
 #pragma once
 

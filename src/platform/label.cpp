@@ -1,5 +1,6 @@
 #include "platform/label.h"
 
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 #include <QFontMetrics>
@@ -8,7 +9,7 @@
 namespace trompalo {
 
 Label::Label(QWidget* parent, const QString& name, int index) : Control(parent, name, index) {
-    font_ = font();
+    font_ = layoutApplicationFont();
 }
 
 void Label::setCaption(const QString& caption) {
@@ -67,11 +68,12 @@ void Label::setAutoSize(bool autoSize) {
 void Label::fitToCaption() {
     if (!autoSize_)
         return;
+    // Measured in the layout's pixels: the size in twips is the same at every scale.
     const QFontMetrics metrics(font_);
     const int w = metrics.horizontalAdvance(caption_) + (border_ ? 4 : 0);
     const int h = metrics.height() + (border_ ? 4 : 0);
-    setWidthTwips(static_cast<int>(twipsFromPixels(w)));
-    setHeightTwips(static_cast<int>(twipsFromPixels(h)));
+    setWidthTwips(w * kTwipsPerPixel);
+    setHeightTwips(h * kTwipsPerPixel);
 }
 
 void Label::copyPropertiesFrom(const Label& other) {
@@ -93,24 +95,28 @@ void Label::paintEvent(QPaintEvent*) {
     if (opaque_)
         painter.fillRect(area, backColor_);
     if (border_) {
-        // A thin sunken frame.
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(area.topLeft(), area.topRight());
-        painter.drawLine(area.topLeft(), area.bottomLeft());
-        painter.setPen(QColor(64, 64, 64));
-        painter.drawLine(area.topLeft() + QPoint(1, 1), area.topRight() + QPoint(-1, 1));
-        painter.drawLine(area.topLeft() + QPoint(1, 1), area.bottomLeft() + QPoint(1, -1));
-        painter.setPen(QColor(223, 223, 223));
-        painter.drawLine(area.bottomLeft(), area.bottomRight());
-        painter.drawLine(area.topRight(), area.bottomRight());
-        area.adjust(2, 2, -2, -2);
+        // A thin sunken frame, each of its lines a pixel of the layout thick.
+        const int t = scaledPixels(1);
+        const int w = area.width();
+        const int h = area.height();
+        painter.fillRect(0, 0, w, t, QColor(128, 128, 128));
+        painter.fillRect(0, 0, t, h, QColor(128, 128, 128));
+        painter.fillRect(t, t, w - 2 * t, t, QColor(64, 64, 64));
+        painter.fillRect(t, t, t, h - 2 * t, QColor(64, 64, 64));
+        painter.fillRect(0, h - t, w, t, QColor(223, 223, 223));
+        painter.fillRect(w - t, 0, t, h, QColor(223, 223, 223));
+        area.adjust(2 * t, 2 * t, -2 * t, -2 * t);
     }
     if (caption_.isEmpty())
         return;
+    // The caption is laid out in the layout's pixels and drawn at the scale:
+    // it breaks into the same lines at every size.
+    const double scale = windowScale();
+    painter.scale(scale, scale);
     painter.setFont(font_);
     painter.setPen(foreColor_);
-    painter.drawText(area, static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap),
-                     caption_);
+    painter.drawText(QRectF(QPointF(area.topLeft()) / scale, QSizeF(area.size()) / scale),
+                     static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap), caption_);
 }
 
 } // namespace trompalo

@@ -8,13 +8,15 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFile>
+#include <QSettings>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 
 namespace trompalo {
 
-QtServices::QtServices() {
+QtServices::QtServices(QString settingsFile) : settingsFile_(std::move(settingsFile)) {
     elapsed_.start();
 }
 
@@ -101,6 +103,46 @@ void QtServices::showModal(QDialog& window) {
 
 void QtServices::processEvents() {
     QCoreApplication::processEvents();
+}
+
+namespace {
+
+const QString kPercentKey = QStringLiteral("ventana/porcentaje");
+const QString kFullScreenKey = QStringLiteral("ventana/pantalla_completa");
+
+} // namespace
+
+std::unique_ptr<QSettings> QtServices::settings() const {
+    // ~/.config/trompalo/trompalo.ini
+    if (settingsFile_.isEmpty())
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("trompalo"), QStringLiteral("trompalo"));
+    return std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
+}
+
+std::optional<WindowSizeChoice> QtServices::savedWindowSize() {
+    const auto kept = settings();
+    bool number = false;
+    const int percent = kept->value(kPercentKey).toInt(&number);
+    // A file that cannot be read, or that is not a settings file, holds no choice.
+    if (kept->status() != QSettings::NoError || !number)
+        return std::nullopt;
+    return WindowSizeChoice{percent, kept->value(kFullScreenKey).toBool()};
+}
+
+void QtServices::saveWindowSize(const WindowSizeChoice& choice) {
+    auto kept = settings();
+    // A file that is no settings file is made anew; one that cannot be
+    // written keeps its last choice.
+    if (kept->status() == QSettings::FormatError) {
+        const QString file = kept->fileName();
+        kept.reset();
+        QFile::remove(file);
+        kept = settings();
+    }
+    kept->setValue(kPercentKey, choice.percent);
+    kept->setValue(kFullScreenKey, choice.fullScreen);
+    kept->sync();
 }
 
 void QtServices::driveTimer(Timer& timer) {

@@ -10,13 +10,16 @@
 #include <memory>
 #include <random>
 
+class QSettings;
 class QSoundEffect;
 
 namespace trompalo {
 
 class QtServices final : public Services {
 public:
-    QtServices();
+    // settingsFile: where the player's choices are kept; empty for the
+    // player's own settings file.
+    explicit QtServices(QString settingsFile = QString());
     ~QtServices() override;
 
     double clock() override;
@@ -30,17 +33,21 @@ public:
     void showModal(QDialog& window) override;
     void processEvents() override;
     void driveTimer(Timer& timer) override;
+    std::optional<WindowSizeChoice> savedWindowSize() override;
+    void saveWindowSize(const WindowSizeChoice& choice) override;
 
     // Loads the sound files ahead of the first sound, so that it plays at once.
     void preloadSounds(const QStringList& names);
 
 private:
     QSoundEffect* effect(const QString& name);
+    std::unique_ptr<QSettings> settings() const;
 
     QElapsedTimer elapsed_;
     std::mt19937_64 generator_;
     QHash<QString, QSoundEffect*> effects_; // nullptr: the file is missing
     QPointer<QSoundEffect> playing_;
+    QString settingsFile_;
 };
 
 // The target opened for a shell request: a file of the program's folder or an

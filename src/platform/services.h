@@ -1,11 +1,13 @@
 // What the game asks of the system: time, chance, sound, the shell, message
-// boxes, modal windows and its one timer. The program uses the Qt services;
+// boxes, modal windows, its one timer and the window size the player chose.
+// The program uses the Qt services;
 // the tests use scripted ones that never wait for a person.
 #pragma once
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QDialog;
 class QWidget;
@@ -25,6 +27,12 @@ inline constexpr const char* kMessageTitle = "Trompalo";
 inline double unitInterval(std::uint64_t bits) {
     return static_cast<double>(bits >> 11) * 0x1.0p-53;
 }
+// The size of the game window the player chose: a percentage of the layout,
+// and full screen on or off (leaving it returns to the percentage).
+struct WindowSizeChoice {
+    int percent = 100;
+    bool fullScreen = false;
+};
 
 class Services {
 public:
@@ -57,6 +65,12 @@ public:
 
     // Makes the timer fire every interval while its interval is not 0.
     virtual void driveTimer(Timer& timer) = 0;
+
+    // The window size saved by an earlier run; nothing when none was saved or
+    // what was saved cannot be read.
+    virtual std::optional<WindowSizeChoice> savedWindowSize() = 0;
+    // Keeps the window size for the next runs; a failure is silent.
+    virtual void saveWindowSize(const WindowSizeChoice& choice) = 0;
 };
 
 } // namespace trompalo

@@ -37,11 +37,12 @@ void Shape::paintEvent(QPaintEvent*) {
     if (fill_.isValid())
         painter.fillRect(rect(), fill_);
     if (borderStyle_ != Qt::NoPen) {
+        const int width = scaledPixels(borderWidth_);
         QPen pen(border_);
         pen.setStyle(borderStyle_);
-        pen.setWidth(borderWidth_);
+        pen.setWidth(width);
         painter.setPen(pen);
-        const int inset = borderWidth_ / 2;
+        const int inset = width / 2;
         painter.drawRect(rect().adjusted(inset, inset, -1 - inset, -1 - inset));
     }
 }
@@ -70,11 +71,20 @@ void Line::setColor(const QColor& color) {
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(color_, 1));
+    // As thick as a pixel of the layout, in whole pixels.
+    const int width = scaledPixels(1);
     const QPoint origin(pixelsFromTwips(std::min(x1_, x2_)), pixelsFromTwips(std::min(y1_, y2_)));
     const QPoint a = QPoint(pixelsFromTwips(x1_), pixelsFromTwips(y1_)) - origin;
     const QPoint b = QPoint(pixelsFromTwips(x2_), pixelsFromTwips(y2_)) - origin;
-    painter.drawLine(a, b);
+    if (a.x() == b.x() || a.y() == b.y()) {
+        const QPoint d = b - a;
+        painter.fillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                               QSize(std::abs(d.x()) + width, std::abs(d.y()) + width)),
+                         color_);
+    } else {
+        painter.setPen(QPen(color_, width));
+        painter.drawLine(a, b);
+    }
 }
 
 } // namespace trompalo

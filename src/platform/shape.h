@@ -15,7 +15,7 @@ public:
     void setFillColor(const QColor& color); // invalid colour: no fill
     void setBorderColor(const QColor& color);
     void setBorderStyle(Qt::PenStyle style);
-    void setBorderWidth(int pixels);
+    void setBorderWidth(int pixels); // layout pixels
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,7 @@
 #include "platform/surface.h"
 
+#include "platform/scale.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -26,8 +28,9 @@ void Surface::paintEvent(QPaintEvent* event) {
     QPixmap picture;
     QRect covered;
     if (background_) {
-        picture = background_->render(background_->pixels(), targetPixelRatio(painter));
-        covered = QRect(QPoint(0, 0), background_->pixels());
+        const QSize size = scaledSize(background_->pixels());
+        picture = background_->render(size, targetPixelRatio(painter));
+        covered = QRect(QPoint(0, 0), size);
     }
     // Each area to repaint on its own (a few holes, as a rule), each pixel once:
     // the colour only where no opaque picture lies over it. Clipped to one

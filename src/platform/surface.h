@@ -1,5 +1,6 @@
 // The client area of a window: its background colour and picture (drawn at
-// natural size from the top-left corner, never stretched). Its mouse events are
+// natural size, at the window scale, from the top-left corner, never
+// stretched). Its mouse events are
 // those that reach the window itself rather than one of its controls.
 #pragma once
 

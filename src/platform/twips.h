@@ -1,5 +1,8 @@
-// The game places everything in twips: 15 twips to a pixel.
+// The game places everything in twips: 15 twips to a pixel of the layout,
+// shown at the window scale.
 #pragma once
+
+#include "platform/scale.h"
 
 #include <cmath>
 
@@ -9,11 +12,16 @@ inline constexpr int kTwipsPerPixel = 15;
 
 // The pixel a twip position falls on (to the nearest pixel).
 inline int pixelsFromTwips(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips * windowScale() / kTwipsPerPixel));
 }
 
 inline double twipsFromPixels(double pixels) {
-    return pixels * kTwipsPerPixel;
+    return pixels * kTwipsPerPixel / windowScale();
+}
+
+// The pixel whose area holds a point given in twips.
+inline int pixelHolding(double twips) {
+    return static_cast<int>(std::floor(twips * windowScale() / kTwipsPerPixel));
 }
 
 } // namespace trompalo

@@ -4,10 +4,9 @@
 #include "dialogs/form2.h"
 #include "dialogs/form_quorvane.h"
 #include "platform/services.h"
+#include "window/window_size.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 
 namespace trompalo {
 
@@ -30,12 +29,7 @@ Form1::Form1(Services& services) : services_(services) {
     wireHandlers();
     services_.driveTimer(*Timer1);
 
-    setFixedSize(sizeHint());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowSize::of(*this).applySaved();
 }
 
 Form1::~Form1() = default;
@@ -104,6 +98,12 @@ void Form1::Form_KeyPress(int keyAscii) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    // F11 is the full-screen item's shortcut; here too for a window that the
+    // window system has not made the active one.
+    if (event->key() == Qt::Key_F11) {
+        WindowSize::of(*this).toggleFullScreen();
+        return;
+    }
     const QString text = event->text();
     if (text.isEmpty()) {
         QMainWindow::keyPressEvent(event);

@@ -3,6 +3,7 @@
 #include "window/form1.h"
 
 #include "platform/fonts.h"
+#include "window/window_size.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -53,7 +54,7 @@ void place(Image& image, int left, int top, int width, int height, Picture pictu
 
 void Form1::buildControls() {
     surface = new Surface(this);
-    surface->setFixedSize(680, 412); // 10200 x 6180 twips
+    fixSizeTwips(*surface, 10200, 6180); // 680 x 412 pixels at 100 %
     surface->setBackgroundPicture(picture(PictureId::Field));
     setCentralWidget(surface);
     QWidget* s = surface;
@@ -246,7 +247,7 @@ void Form1::buildControls() {
     placeTwips(*Command1, 2040, 2280, 3495, 1335);
     Command1->setFaceColor(kYellow);
     // The announcement between turns is read from the other side of the desk.
-    Command1->setFont(layoutFont(12, true));
+    setLayoutFont(*Command1, layoutFont(12, true));
     Command1->setFocusPolicy(Qt::NoFocus);
     Command1->setVisible(false);
 
@@ -318,6 +319,7 @@ void Form1::buildMenus() {
     MnuPuntos = new MenuItem(*juego, QStringLiteral("MnuPuntos"), QStringLiteral("Puntos"));
     MnuS = new MenuItem(*juego, QStringLiteral("MnuS"), QStringLiteral("Sonido"));
     MnuS->setChecked(true);
+    new WindowSize(*this, *juego);
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("MnuHelp"));
     MnuHow = new MenuItem(*ayuda, QStringLiteral("MnuHow"), QStringLiteral("Instrucciones"));

@@ -48,8 +48,9 @@ cd "$work/elsewhere"
 inotifywait -q -m -e open --format '%f' "$data" >"$work/read" 2>/dev/null &
 watcher=\$!
 sleep 0.5
-# A real (virtual) X display, whatever platform the other tests chose.
-env -u QT_QPA_PLATFORM PATH="$work/bin:\$PATH" "$prefix/bin/trompalo" >"$work/game.log" 2>&1 &
+# A real (virtual) X display, whatever platform the other tests chose; its own
+# settings, so that the player's window size is neither read nor written.
+env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" PATH="$work/bin:\$PATH" "$prefix/bin/trompalo" >"$work/game.log" 2>&1 &
 game=\$!
 # The splash comes first, alone, in the middle of the screen: a click closes
 # it, and the game window follows.

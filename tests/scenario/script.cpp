@@ -266,8 +266,7 @@ Run mouse(const QString& v, const Token& target, Qt::MouseButton button) {
 Run mouseAt(const QString& v, double x, double y, Qt::MouseButton button) {
     return [=](Runner& r, int) {
         QWidget& surface = *r.form1().surface;
-        const QPoint at(static_cast<int>(std::floor(x / kTwipsPerPixel)),
-                        static_cast<int>(std::floor(y / kTwipsPerPixel)));
+        const QPoint at(pixelHolding(x), pixelHolding(y));
         if (v == "moveto") {
             testkit::mouseMove(surface, at);
         } else if (v == "pressat") {

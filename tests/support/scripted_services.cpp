@@ -79,4 +79,12 @@ void ScriptedServices::driveTimer(Timer& timer) {
     timer_ = &timer;
 }
 
+std::optional<WindowSizeChoice> ScriptedServices::savedWindowSize() {
+    return windowSize;
+}
+
+void ScriptedServices::saveWindowSize(const WindowSizeChoice& choice) {
+    windowSize = choice;
+}
+
 } // namespace trompalo::testkit

@@ -1,7 +1,8 @@
 // Services for tests: a clock and random numbers the test sets, sounds, shell
 // calls and beeps recorded instead of made, message boxes and modal windows
 // shown for real (so Qt blocks the windows behind them) but answered by the
-// test, and a timer that fires only when the test says so.
+// test, a timer that fires only when the test says so, and a window size kept
+// in memory (the player's settings are never read or written).
 #pragma once
 
 #include "platform/services.h"
@@ -57,6 +58,9 @@ public:
     // The game's timer, for the test to fire.
     Timer* timer() const { return timer_; }
 
+    // The window size the program saved: 100 % until it saves another.
+    std::optional<WindowSizeChoice> windowSize = WindowSizeChoice{};
+
     double clock() override;
     void randomize() override;
     double random() override;
@@ -68,6 +72,8 @@ public:
     void showModal(QDialog& window) override;
     void processEvents() override;
     void driveTimer(Timer& timer) override;
+    std::optional<WindowSizeChoice> savedWindowSize() override;
+    void saveWindowSize(const WindowSizeChoice& choice) override;
 
 private:
     void runModal(QWidget& window, const QString& name);

@@ -1,0 +1,118 @@
+// The game window at 200 % and in full screen: controls where their twips say,
+// pictures drawn at their new size, the client area centred on the field's
+// blue, and the player's choice kept.
+#include "platform/qt_services.h"
+#include "platform/scale.h"
+#include "support/driver.h"
+#include "support/scripted_services.h"
+#include "window/form1.h"
+#include "window/window_size.h"
+
+#include <QFile>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using namespace trompalo;
+
+namespace {
+
+// The share of pixels of two images of one size that differ in any channel by more than a little.
+double differing(const QImage& a, const QImage& b) {
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int shift : {0, 8, 16})
+                if (std::abs(int((a.pixel(x, y) >> shift) & 255) -
+                             int((b.pixel(x, y) >> shift) & 255)) > 24) {
+                    ++different;
+                    break;
+                }
+    return static_cast<double>(different) / (a.width() * a.height());
+}
+
+struct Sized : ::testing::Test {
+    testkit::ScriptedServices services;
+    void TearDown() override { setWindowScale(1.0); }
+};
+
+} // namespace
+
+TEST_F(Sized, At200PercentControlsStandAtTheirTwipsAndPicturesAreDrawnAtTheirNewSize) {
+    services.windowSize = WindowSizeChoice{200, false}; // the last run's choice
+    Form1 form1(services);
+    form1.Form_Load();
+    Image& hole = form1.Image3[0];
+    EXPECT_EQ(hole.geometry(), QRect(688, 64, 98, 98)); // 5160, 480, 735 twips
+    EXPECT_EQ(form1.Command1->font().pixelSize(), 32);  // 12 points
+    hole.setPicture(form1.Image2[0].picture());
+    QImage shot(form1.surface->size(), QImage::Format_ARGB32);
+    form1.surface->render(&shot);
+    const QImage field = form1.picture(PictureId::Field)->renderImage(QSize(992, 826), 1.0);
+    // The field at twice its size with, over it, a character stretched to its
+    // hole and the standing hero at twice his natural size.
+    for (const Image* image : {&hole, &form1.Mira[0]}) {
+        QImage expected = field.convertToFormat(QImage::Format_ARGB32).copy(image->geometry());
+        QPainter(&expected).drawImage(0, 0, image->picture()->renderImage(image->size(), 1.0));
+        EXPECT_EQ(image->size(), image == &hole ? QSize(98, 98) : image->picture()->pixels() * 2);
+        EXPECT_LT(differing(shot.copy(image->geometry()), expected), 0.01);
+    }
+}
+
+TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
+    Form1 form1(services);
+    form1.Form_Load();
+    form1.show();
+    QTest::keyClick(&form1, Qt::Key_F11);
+    ASSERT_TRUE(form1.isFullScreen());
+    EXPECT_TRUE(form1.findChild<MenuItem*>("MnuPantalla")->checked());
+    EXPECT_TRUE(services.windowSize->fullScreen);
+    QWidget& around = *form1.centralWidget();
+    const QRect screen = form1.screen()->geometry();
+    EXPECT_EQ(around.geometry().bottom(), screen.bottom());
+    EXPECT_LE(form1.menuBar()->height() + form1.surface->height(), screen.height());
+    EXPECT_EQ(form1.surface->size(), QSize(680, 412) * windowScale());
+    EXPECT_EQ(form1.surface->pos(), QPoint((around.width() - form1.surface->width()) / 2,
+                                           (around.height() - form1.surface->height()) / 2));
+    EXPECT_EQ(around.grab().toImage().pixel(0, 0), kFullScreenBorder.rgb());
+    QTest::keyClick(&form1, Qt::Key_F11);
+    EXPECT_FALSE(form1.isFullScreen());
+    EXPECT_EQ(form1.surface->size(), QSize(680, 412));
+    EXPECT_EQ(form1.size(), form1.maximumSize());
+    EXPECT_FALSE(services.windowSize->fullScreen);
+    EXPECT_EQ(services.windowSize->percent, 100);
+    testkit::chooseMenu(form1, "150 %");
+    EXPECT_EQ(form1.surface->size(), QSize(1020, 618));
+    EXPECT_EQ(services.windowSize->percent, 150);
+}
+
+TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEighth) {
+    EXPECT_EQ(startingPercent(1080, 431), 200);
+    EXPECT_EQ(startingPercent(1050, 431), 150);
+    EXPECT_EQ(startingPercent(800, 431), 100);
+    EXPECT_EQ(fullScreenScale(QSize(1920, 1050), QSize(680, 412), 19), 2.375);
+    EXPECT_EQ(fullScreenScale(QSize(800, 600), QSize(680, 412), 19), 1.125);
+}
+
+TEST(WindowSizes, TheSettingsFileKeepsTheChoiceAndABrokenOrUnwritableOneHoldsNone) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("trompalo.ini");
+    QtServices services(file);
+    EXPECT_FALSE(services.savedWindowSize());
+    services.saveWindowSize({150, true});
+    const auto kept = QtServices(file).savedWindowSize();
+    EXPECT_TRUE(kept && kept->percent == 150 && kept->fullScreen);
+    QFile broken(file);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) &&
+                broken.write("[ventana]\nporcentaje=150\n\x01 no settings here\n[") > 0);
+    broken.close();
+    EXPECT_FALSE(services.savedWindowSize());
+    services.saveWindowSize({200, false}); // made anew
+    EXPECT_EQ(services.savedWindowSize()->percent, 200);
+    QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
+    nowhere.saveWindowSize({200, false});
+    EXPECT_FALSE(nowhere.savedWindowSize());
+}
