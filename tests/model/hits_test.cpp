@@ -56,9 +56,12 @@ TEST_F(Play, TheHeroWindsUpFacesThePointerAndStrikes) {
     EXPECT_TRUE(d.Hero.Prepara[rules::windupPose(2)]);
     game.Swing(2);
     EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(2)]);
-    // While the button is held, pointing at another hole changes nothing.
+    // While the button is held, pointing at another hole changes nothing; the
+    // bare field takes the strike away.
     game.WindUp(5);
     EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(5)]);
+    game.FaceField(100);
+    EXPECT_FALSE(d.Hero.Pega[rules::strikePose(2)]);
     game.Release();
     EXPECT_FALSE(s.Swinging);
     // Over the bare field the hero stands and faces the pointer's half; the
