@@ -118,8 +118,8 @@ check_tree "$work/prefix" bin
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"
 debs=("$work/package/"*.deb)
-[ ${#debs[@]} -eq 1 ] && [ "${debs[0]##*/}" = "trompalo_${version}_amd64.deb" ] ||
-    fail "cpack made ${debs[*]##*/} instead of one trompalo_${version}_amd64.deb"
+name="trompalo_${version}_$(dpkg --print-architecture).deb"
+[ ${#debs[@]} -eq 1 ] && [ "${debs[0]##*/}" = "$name" ] || fail "cpack made ${debs[*]##*/} instead of $name"
 deb=${debs[0]}
 lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is not games"
