@@ -4,14 +4,9 @@
 # everything lands where a desktop and a software centre look for it, with the
 # validators they trust (desktop-file-validate, appstreamcli, lintian); unpacks
 # the package into a temporary root; then plays both installed programs on a
-# virtual display and shows that each finds its sounds and its help file.
+# virtual display (Xvfb) and shows that each finds its sounds and its help file.
 #   install_test.sh BUILD_DIR VERSION APP_ID
 set -eEuo pipefail
-# One virtual X display for both programs, whatever platform the other tests chose.
-if [ -z "${TROMPALO_INSTALL_DISPLAY:-}" ]; then
-    TROMPALO_INSTALL_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
-fi
-unset QT_QPA_PLATFORM
 build=$(cd "$1" && pwd)
 version=$2
 id=$3
@@ -128,6 +123,16 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package's depen
 dpkg-deb -x "$deb" "$work/root"
 check_tree "$work/root/usr" games
 
+# One virtual X display for both programs, whatever platform the other tests
+# chose; Xvfb picks a free display number itself and tells it.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+for i in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 play "$work/prefix" bin
 play "$work/root/usr" games
 echo "install test: ${deb##*/} passes lintian; installation and package play"
