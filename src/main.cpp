@@ -10,7 +10,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trompalo"));
     QApplication::setApplicationVersion(QStringLiteral(TROMPALO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("trompalo"));
+    // The application id (CMakeLists.txt): the desktop entry that Wayland
+    // compositors look up for the icon and to group the windows.
+    QApplication::setDesktopFileName(QStringLiteral(TROMPALO_APP_ID));
     trompalo::setUpApplication(app);
 
     trompalo::QtServices services;

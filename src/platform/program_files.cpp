@@ -8,7 +8,7 @@
 namespace trompalo {
 
 #ifndef TROMPALO_DATA_FROM_BIN
-#define TROMPALO_DATA_FROM_BIN "../share/trompalo"
+#define TROMPALO_DATA_FROM_BIN "../share/games/trompalo"
 #endif
 
 QStringList programFolders() {

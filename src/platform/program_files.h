@@ -1,6 +1,7 @@
 // Where the program finds the files that lie beside it: its sounds and its
 // help file. They are looked for in the program's own folder, then in the
-// share folder of an installation (PREFIX/share/trompalo for PREFIX/bin).
+// share folder of an installation (PREFIX/share/games/trompalo for
+// PREFIX/bin, and for PREFIX/games in the Debian package).
 #pragma once
 
 #include <QString>

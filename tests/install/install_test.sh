@@ -1,97 +1,138 @@
 #!/usr/bin/env bash
-# Installs the game into a temporary prefix, checks that everything lands where
-# a desktop looks for it, then starts the installed program on a virtual
-# display and shows that it finds its sounds and its help file there.
-#   install_test.sh BUILD_DIR
-set -euo pipefail
+# The installation, end to end. Installs the game into a temporary prefix with
+# `cmake --install` and builds its Debian package with CPack; checks that
+# everything lands where a desktop and a software centre look for it, with the
+# validators they trust (desktop-file-validate, appstreamcli, lintian); unpacks
+# the package into a temporary root; then plays both installed programs on a
+# virtual display (Xvfb) and shows that each finds its sounds and its help file.
+#   install_test.sh BUILD_DIR VERSION APP_ID
+set -eEuo pipefail
 build=$(cd "$1" && pwd)
+version=$2
+id=$3
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-prefix="$work/prefix"
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'echo "install test: stopped at line $LINENO" >&2' ERR
+# What lintian and the programs leave in the temporary folder goes too.
+export TMPDIR="$work/tmp"
+mkdir "$TMPDIR"
 fail() {
     echo "install test: $*" >&2
     exit 1
 }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+# check_tree PREFIX BINDIR: the program in PREFIX/BINDIR, the rest in PREFIX/share.
+check_tree() {
+    local share="$1/share" program="$1/$2/trompalo"
+    local desktop="$1/share/applications/$id.desktop" metainfo="$1/share/metainfo/$id.metainfo.xml"
+    for file in "$program" "$share/games/trompalo/"{golpe6.wav,zoop.wav,puño.wav,Instrucciones.htm} \
+        "$desktop" "$metainfo" "$share/icons/hicolor/scalable/apps/$id.svg" \
+        "$share/icons/hicolor/"{48x48,256x256}"/apps/$id.png" "$share/man/man6/trompalo.6.gz" \
+        "$share/doc/trompalo/copyright" "$share/doc/trompalo/changelog.gz"; do
+        [ -s "$file" ] || fail "missing or empty: ${file#"$work"/}"
+    done
+    [ -x "$program" ] || fail "${program#"$work"/} is not executable"
+    file "$share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' || fail "icon size"
+    # The desktop entry starts the program by name and shows the icon of the
+    # application id; the metainfo, checked with the desktop entry it launches,
+    # names the same id and this release.
+    desktop-file-validate "$desktop" || fail "bad desktop entry"
+    grep -qx 'Exec=trompalo' "$desktop" || fail "desktop entry Exec"
+    grep -qx "Icon=$id" "$desktop" || fail "desktop entry Icon"
+    appstreamcli validate-tree --no-net "$1" >"$work/appstream.log" 2>&1 ||
+        fail "bad metainfo or its desktop entry: $(cat "$work/appstream.log")"
+    grep -q "<release version=\"$version\" date=" "$metainfo" || fail "metainfo: no release $version"
+}
 
-data="$prefix/share/trompalo"
-for file in "$prefix/bin/trompalo" "$data/golpe6.wav" "$data/zoop.wav" "$data/puño.wav" \
-    "$data/Instrucciones.htm" "$prefix/share/applications/trompalo.desktop" \
-    "$prefix/share/icons/hicolor/scalable/apps/trompalo.svg" \
-    "$prefix/share/icons/hicolor/48x48/apps/trompalo.png" \
-    "$prefix/share/icons/hicolor/256x256/apps/trompalo.png"; do
-    [ -s "$file" ] || fail "missing or empty: ${file#"$prefix"/}"
-done
-[ -x "$prefix/bin/trompalo" ] || fail "bin/trompalo is not executable"
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/trompalo.desktop" || fail "bad desktop entry"
-fi
-grep -qx 'Exec=trompalo' "$prefix/share/applications/trompalo.desktop" || fail "desktop entry Exec"
-grep -qx 'Icon=trompalo' "$prefix/share/applications/trompalo.desktop" || fail "desktop entry Icon"
-file "$prefix/share/icons/hicolor/48x48/apps/trompalo.png" | grep -q '48 x 48' || fail "icon size"
+# play PREFIX BINDIR: starts the program from elsewhere, closes the splash,
+# asks for the help, and checks that it read its sounds and opened the help
+# file in PREFIX/share/games/trompalo. A stand-in for the desktop's document
+# opener writes down what it was asked to open; HOME is the test's own, so the
+# user's settings stay untouched.
+play() {
+    local program="$1/$2/trompalo" data="$1/share/games/trompalo" window= i
+    # The desktop finds the program's windows by the class its entry names.
+    local class
+    class=$(sed -n 's/^StartupWMClass=//p' "$1/share/applications/$id.desktop")
+    [ -n "$class" ] || fail "the desktop entry names no window class"
+    rm -f "$work/read" "$work/opened"
+    mkdir -p "$work/bin" "$work/elsewhere" "$work/home"
+    printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    inotifywait -q -m -e open --format '%f' "$data" >"$work/read" 2>/dev/null &
+    local watcher=$!
+    sleep 0.5
+    (cd "$work/elsewhere" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+        PATH="$work/bin:$PATH" exec "$program") >"$work/game.log" 2>&1 &
+    local game=$!
+    # The splash comes first, alone, in the middle of the screen: a click
+    # closes it, and the game window follows.
+    for i in $(seq 100); do
+        [ -n "$(xdotool search --onlyvisible --classname "^$class\$" 2>/dev/null)" ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+    xdotool mousemove 400 300 click 1
+    for i in $(seq 100); do
+        window=$(grep -Fxf <(xdotool search --onlyvisible --classname "^$class\$" 2>/dev/null) \
+            <(xdotool search --onlyvisible --name "^Trompalo $version\$" 2>/dev/null) | head -1) || true
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    if [ -n "$window" ]; then
+        sleep 0.5
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        # "Ayuda" in the menu bar, then its first item, "Instrucciones".
+        xdotool mousemove $((X + 58)) $((Y + 9)) click 1
+        sleep 0.5
+        xdotool key Down Return
+        for i in $(seq 50); do
+            [ -s "$work/opened" ] && break
+            sleep 0.1
+        done
+    fi
+    kill $game $watcher 2>/dev/null || true
+    wait $game $watcher 2>/dev/null || true
+    local where="${program#"$work"/} (log: $(cat "$work/game.log"))"
+    [ -n "$window" ] || fail "the game window of $where did not appear"
+    for sound in golpe6.wav zoop.wav puño.wav; do
+        grep -qx "$sound" "$work/read" || fail "$where did not read $sound"
+    done
+    [ -s "$work/opened" ] || fail "$where opened no help file"
+    local opened
+    opened=$(head -1 "$work/opened")
+    [ "$opened" = "file://$data/Instrucciones.htm" ] || fail "$where opened $opened"
+    echo "install test: ${program#"$work"/} read its three sounds and opened ${opened#"file://$work"/}"
+}
 
-# The installed program, started from elsewhere, with a stand-in for the
-# desktop's document opener that writes down what it was asked to open.
-mkdir -p "$work/bin" "$work/elsewhere"
-cat >"$work/bin/xdg-open" <<OPENER
-#!/bin/sh
-echo "\$1" >>"$work/opened"
-OPENER
-chmod +x "$work/bin/xdg-open"
+# The installation.
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+check_tree "$work/prefix" bin
 
-cat >"$work/play.sh" <<PLAY
-#!/usr/bin/env bash
-set -u
-cd "$work/elsewhere"
-# Every file the program opens in its share folder.
-inotifywait -q -m -e open --format '%f' "$data" >"$work/read" 2>/dev/null &
-watcher=\$!
-sleep 0.5
-# A real (virtual) X display, whatever platform the other tests chose; its own
-# settings, so that the player's window size is neither read nor written.
-env -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" PATH="$work/bin:\$PATH" "$prefix/bin/trompalo" >"$work/game.log" 2>&1 &
-game=\$!
-# The splash comes first, alone, in the middle of the screen: a click closes
-# it, and the game window follows.
-for i in \$(seq 100); do
-    [ -n "\$(xdotool search --onlyvisible --name '.' 2>/dev/null)" ] && break
+# The package: one .deb that lintian passes without an error or a warning.
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$work/cpack.log")"
+debs=("$work/package/"*.deb)
+name="trompalo_${version}_$(dpkg --print-architecture).deb"
+[ ${#debs[@]} -eq 1 ] && [ "${debs[0]##*/}" = "$name" ] || fail "cpack made ${debs[*]##*/} instead of $name"
+deb=${debs[0]}
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package's section is not games"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package's dependencies lack Qt"
+dpkg-deb -x "$deb" "$work/root"
+check_tree "$work/root/usr" games
+
+# One virtual X display for both programs, whatever platform the other tests
+# chose; Xvfb picks a free display number itself and tells it.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+for i in $(seq 100); do
+    [ -s "$work/display" ] && break
     sleep 0.1
 done
-sleep 0.5
-xdotool mousemove 400 300 click 1
-window=
-for i in \$(seq 100); do
-    window=\$(xdotool search --onlyvisible --name '^Trompalo 1.1\$' 2>/dev/null | head -1)
-    [ -n "\$window" ] && break
-    sleep 0.1
-done
-if [ -z "\$window" ]; then
-    echo "the game window did not appear" >&2
-    kill \$game \$watcher
-    exit 1
-fi
-sleep 0.5
-eval "\$(xdotool getwindowgeometry --shell "\$window")"
-# "Ayuda" in the menu bar, then its first item, "Instrucciones".
-xdotool mousemove \$((X + 58)) \$((Y + 9)) click 1
-sleep 0.5
-xdotool key Down Return
-for i in \$(seq 50); do
-    [ -s "$work/opened" ] && break
-    sleep 0.1
-done
-kill \$game \$watcher 2>/dev/null
-wait 2>/dev/null
-PLAY
-chmod +x "$work/play.sh"
-xvfb-run -a -s "-screen 0 800x600x24" "$work/play.sh" || fail "could not play the installed program (log: $(cat "$work/game.log"))"
-
-for sound in golpe6.wav zoop.wav puño.wav; do
-    grep -qx "$sound" "$work/read" || fail "the installed program did not read $sound (log: $(cat "$work/game.log"))"
-done
-[ -s "$work/opened" ] || fail "the installed program opened no help file"
-expected="file://$data/Instrucciones.htm"
-opened=$(head -1 "$work/opened")
-[ "$opened" = "$expected" ] || fail "opened $opened instead of $expected"
-echo "install test: installed in $prefix; the program read its three sounds and opened $opened"
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+play "$work/prefix" bin
+play "$work/root/usr" games
+echo "install test: ${deb##*/} passes lintian; installation and package play"
