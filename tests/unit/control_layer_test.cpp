@@ -53,8 +53,9 @@ TEST(ControlLayer, PlacesControlsInTwips) {
     EXPECT_EQ(label.top(), 1600);
     EXPECT_EQ(label.geometry(), QRect(201, 107, 135, 164));
     // Controls that meet in twips meet on screen, also where the width alone
-    // would round the other way (2040 twips: 136 pixels from 201.3 to 337.3).
-    for (int width : {2025, 2040}) {
+    // would round the other way (2030 twips: 136 pixels from 201.3 to 336.7,
+    // where 2030 alone makes 135.3).
+    for (int width : {2025, 2030}) {
         label.setWidthTwips(width);
         Label next(field.surface, "Label2");
         next.setBoundsTwips(3020 + width, 1600, 100, 100);

@@ -66,6 +66,13 @@ TEST(Pictures, MirrorPairsAreMirrorImages) {
         const QImage a = render(even).convertToFormat(QImage::Format_ARGB32);
         const QImage b = render(odd).convertToFormat(QImage::Format_ARGB32);
         EXPECT_LT(differing(a.mirrored(true, false), b), 0.002);
+        // The even one is the drawing as it is.
+        QImage drawn(even.pixels, QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        QSvgRenderer(QString::fromLatin1(even.resource)).render(&painter);
+        painter.end();
+        EXPECT_LT(differing(a, drawn), 0.002);
         // And the pose is not symmetric itself: the pair really faces both ways.
         EXPECT_GT(differing(a, b), 0.02);
         ++pairs;

@@ -102,6 +102,17 @@ TEST_F(OpenWindow, HeroPosesStandAtTheirPlacesSizedToTheirPicturesInMirrorPairs)
     }
 }
 
+TEST_F(OpenWindow, TheHolesRingTheFieldEachWithItsMarker) {
+    const int places[10][2] = {{5160, 480},  {6000, 1440}, {6240, 2760}, {6000, 3960}, {4920, 5040},
+                               {1920, 5040}, {840, 3960},  {600, 2760},  {840, 1440},  {1800, 360}};
+    for (int i = 0; i < 10; ++i) {
+        const Image& hole = form1.Image3[i];
+        EXPECT_EQ(QRect(hole.left(), hole.top(), hole.widthTwips(), hole.heightTwips()),
+                  QRect(places[i][0], places[i][1], 735, 735));
+        EXPECT_EQ(form1.Shape1[i].geometry(), hole.geometry());
+    }
+}
+
 TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
     form1.show();
     FormQuorvane about(form1);
