@@ -1,6 +1,7 @@
 // The game's pictures: drawn at their exact sizes, mirror pairs as mirror
 // images, transparent where they must be, sharp at any pixel ratio, each size
 // rendered once.
+#include "support/images.h"
 #include "support/scripted_services.h"
 #include "window/form1.h"
 #include "window/picture_catalog.h"
@@ -13,26 +14,12 @@
 #include <gtest/gtest.h>
 
 using namespace trompalo;
+using testkit::differing;
 
 namespace {
 
 QImage render(const PictureEntry& entry, qreal dpr = 1.0) {
     return PictureData(entry.resource, entry.pixels, entry.mirrored).renderImage(entry.pixels, dpr);
-}
-
-// The share of pixels of two images of one size that differ by more than a
-// little in any channel.
-double differing(const QImage& a, const QImage& b) {
-    int different = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 24 || std::abs(qGreen(p) - qGreen(q)) > 24 ||
-                std::abs(qBlue(p) - qBlue(q)) > 24 || std::abs(qAlpha(p) - qAlpha(q)) > 24)
-                ++different;
-        }
-    return static_cast<double>(different) / (a.width() * a.height());
 }
 
 } // namespace

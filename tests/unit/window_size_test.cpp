@@ -4,6 +4,7 @@
 #include "platform/qt_services.h"
 #include "platform/scale.h"
 #include "support/driver.h"
+#include "support/images.h"
 #include "support/scripted_services.h"
 #include "window/form1.h"
 #include "window/window_size.h"
@@ -17,22 +18,9 @@
 #include <gtest/gtest.h>
 
 using namespace trompalo;
+using testkit::differing;
 
 namespace {
-
-// The share of pixels of two images of one size that differ in any channel by more than a little.
-double differing(const QImage& a, const QImage& b) {
-    int different = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            for (int shift : {0, 8, 16})
-                if (std::abs(int((a.pixel(x, y) >> shift) & 255) -
-                             int((b.pixel(x, y) >> shift) & 255)) > 24) {
-                    ++different;
-                    break;
-                }
-    return static_cast<double>(different) / (a.width() * a.height());
-}
 
 struct Sized : ::testing::Test {
     testkit::ScriptedServices services;
