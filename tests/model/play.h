@@ -93,11 +93,23 @@ struct Play : ::testing::Test {
                 return;
         }
     }
+    // A tick, a while later.
+    void after(double seconds) {
+        host.now += seconds;
+        game.Tick();
+    }
     // The turn's time runs out, and the next one starts.
     void nextTurn() {
-        host.now += 60;
-        game.Tick();
+        after(60);
         game.StartTurn();
+    }
+    // The score boxes as the window shows them, "*" on the box on turn.
+    std::string boxes() const {
+        std::string shown;
+        for (std::size_t i = 0; i < 4; ++i)
+            shown += (d.Score[i] ? std::to_string(*d.Score[i]) : "") + (d.OnTurn[i] ? "*" : "") +
+                     (i < 3 ? "," : "");
+        return shown;
     }
 };
 
