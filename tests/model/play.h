@@ -59,14 +59,14 @@ struct Play : ::testing::Test {
     // "Nuevo" stops play; "Adelante" with these elements of the dialog's
     // groups (2 players, 15 seconds a turn unless said otherwise; the dialog
     // gives training 1 player and "3 en raya." 2) sets the game up.
-    void newGame(int gameButton, int limit = 5, int players = 1, bool toTheEnd = false) {
+    void newGame(int gameButton, int limit = 5, int players = 1) {
         game.StopPlay();
         players = gameButton == 7 ? 0 : gameButton == 4 ? 1 : players;
-        applyOptions(m, {gameButton, limit, players, toTheEnd, 1});
+        applyOptions(m, {gameButton, limit, players, false, 1});
         game.NewGame();
     }
-    void start(int gameButton, int limit = 5, int players = 1, bool toTheEnd = false) {
-        newGame(gameButton, limit, players, toTheEnd);
+    void start(int gameButton, int limit = 5, int players = 1) {
+        newGame(gameButton, limit, players);
         game.StartTurn();
     }
     void queue(const std::vector<double>& draws) {

@@ -281,10 +281,14 @@ TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {
             queue(draws);
             after(1.1);
         };
-        if (stage == 1) { // every character going down unhit is a miss
+        if (stage == 1) { // a hit books nothing; a character going down unhit is a miss
             event(testkit::popUpDraws(3, 4));
+            game.Swing(4);
+            game.Release();
+            EXPECT_EQ(boxes(), "0*,,,");
             event({0, 0.05, 0.01});
-            EXPECT_EQ(d.Hole[4], kNoCharacter);
+            event({0, 0.15, 0.01});
+            EXPECT_EQ(d.Hole[0], kNoCharacter);
             EXPECT_EQ(d.MissesShown, 1);
         } else if (stage == 6) { // 2, 1 and 0 in holes of their own; only 0 is a miss
             event({0, 0.05, 0.01, 0.15, 0.01, 0.25, 0.01});

@@ -71,8 +71,6 @@ void ScriptedServices::showModal(QDialog& window) {
 
 void ScriptedServices::processEvents() {
     QCoreApplication::processEvents();
-    if (duringProcessEvents)
-        duringProcessEvents();
 }
 
 void ScriptedServices::driveTimer(Timer& timer) {

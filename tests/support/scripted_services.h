@@ -51,10 +51,6 @@ public:
     // answers OK when it has only that button, else Cancel.
     std::function<void(QWidget&)> whileModal;
 
-    // Runs inside every processEvents() call, after the pending events: a test
-    // puts there what a real event loop could deliver at that moment (a tick).
-    std::function<void()> duringProcessEvents;
-
     // The game's timer, for the test to fire.
     Timer* timer() const { return timer_; }
 
