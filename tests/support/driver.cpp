@@ -69,33 +69,6 @@ void doubleClick(QWidget& control) {
                            inWindow(control, centreOf(control)));
 }
 
-namespace {
-
-Qt::Key keyFor(int code) {
-    switch (code) {
-    case 8:
-        return Qt::Key_Backspace;
-    case 9:
-        return Qt::Key_Tab;
-    case 10:
-    case 13:
-        return Qt::Key_Return;
-    case 27:
-        return Qt::Key_Escape;
-    case 32:
-        return Qt::Key_Space;
-    default:
-        break;
-    }
-    if (code >= 'a' && code <= 'z')
-        return static_cast<Qt::Key>(code - 'a' + 'A');
-    if (code > 32 && code < 127)
-        return static_cast<Qt::Key>(code);
-    return Qt::Key_unknown;
-}
-
-} // namespace
-
 void typeKey(int code, QWidget* fallback) {
     QWindow* window = QGuiApplication::modalWindow();
     if (!window)
@@ -105,8 +78,15 @@ void typeKey(int code, QWidget* fallback) {
         window = fallback->windowHandle();
     if (!window)
         return;
-    const QString text = code == 10 ? QStringLiteral("\r") : QString(QChar(code));
-    QTest::sendKeyEvent(QTest::Click, window, keyFor(code), text, Qt::NoModifier);
+    // The key of a character: its upper case for a letter (Qt::Key_A is 'A'),
+    // the named keys for the control characters the game may see.
+    const QChar c = code == 10 ? QChar(13) : QChar(code);
+    const Qt::Key key = c == QChar(13)   ? Qt::Key_Return
+                        : c == QChar(27) ? Qt::Key_Escape
+                        : c == QChar(8)  ? Qt::Key_Backspace
+                        : c == QChar(9)  ? Qt::Key_Tab
+                                         : static_cast<Qt::Key>(c.toUpper().unicode());
+    QTest::sendKeyEvent(QTest::Click, window, key, QString(c), Qt::NoModifier);
 }
 
 void closeWindow(QWidget& window) {
