@@ -9,22 +9,6 @@
 
 namespace trompalo::testkit {
 
-ScriptedServices::ScriptedServices() {
-    seed(1);
-}
-
-void ScriptedServices::seed(std::uint64_t seed) {
-    generator_.seed(seed);
-}
-
-double ScriptedServices::clock() {
-    return now_;
-}
-
-void ScriptedServices::randomize() {
-    // The test decides the draws: seeding from the clock would make runs differ.
-}
-
 double ScriptedServices::random() {
     if (!queued_.empty()) {
         const double value = queued_.front();
@@ -32,18 +16,6 @@ double ScriptedServices::random() {
         return value;
     }
     return unitInterval(generator_());
-}
-
-void ScriptedServices::playSound(const QString& name) {
-    sounds.push_back(name);
-}
-
-void ScriptedServices::openDocument(const QString& target) {
-    shellTargets.push_back(target);
-}
-
-void ScriptedServices::beep() {
-    ++beeps;
 }
 
 void ScriptedServices::runModal(QWidget& window, const QString& name) {
@@ -65,24 +37,8 @@ MsgAnswer ScriptedServices::messageBox(QWidget* owner, const QString& text, MsgB
     return answerOf(*box);
 }
 
-void ScriptedServices::showModal(QDialog& window) {
-    runModal(window, window.objectName());
-}
-
 void ScriptedServices::processEvents() {
     QCoreApplication::processEvents();
-}
-
-void ScriptedServices::driveTimer(Timer& timer) {
-    timer_ = &timer;
-}
-
-std::optional<WindowSizeChoice> ScriptedServices::savedWindowSize() {
-    return windowSize;
-}
-
-void ScriptedServices::saveWindowSize(const WindowSizeChoice& choice) {
-    windowSize = choice;
 }
 
 } // namespace trompalo::testkit

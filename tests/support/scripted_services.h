@@ -7,6 +7,7 @@
 
 #include "platform/services.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QStringList>
 
@@ -22,7 +23,7 @@ namespace trompalo::testkit {
 
 class ScriptedServices final : public Services {
 public:
-    ScriptedServices();
+    ScriptedServices() { seed(1); }
 
     // The clock.
     void setClock(double seconds) { now_ = seconds; }
@@ -30,7 +31,7 @@ public:
 
     // Random numbers: queued values first, then a deterministic generator.
     void queueRandom(double value) { queued_.push_back(value); }
-    void seed(std::uint64_t seed);
+    void seed(std::uint64_t seed) { generator_.seed(seed); }
     std::size_t queuedLeft() const { return queued_.size(); }
 
     // What the program asked for.
@@ -57,19 +58,20 @@ public:
     // The window size the program saved: 100 % until it saves another.
     std::optional<WindowSizeChoice> windowSize = WindowSizeChoice{};
 
-    double clock() override;
-    void randomize() override;
+    double clock() override { return now_; }
+    // (the test decides the draws: seeding from the clock would make runs differ)
+    void randomize() override {}
     double random() override;
-    void playSound(const QString& name) override;
-    void openDocument(const QString& target) override;
+    void playSound(const QString& name) override { sounds.push_back(name); }
+    void openDocument(const QString& target) override { shellTargets.push_back(target); }
     MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
                          MsgIcon icon) override;
-    void beep() override;
-    void showModal(QDialog& window) override;
+    void beep() override { ++beeps; }
+    void showModal(QDialog& window) override { runModal(window, window.objectName()); }
     void processEvents() override;
-    void driveTimer(Timer& timer) override;
-    std::optional<WindowSizeChoice> savedWindowSize() override;
-    void saveWindowSize(const WindowSizeChoice& choice) override;
+    void driveTimer(Timer& timer) override { timer_ = &timer; }
+    std::optional<WindowSizeChoice> savedWindowSize() override { return windowSize; }
+    void saveWindowSize(const WindowSizeChoice& choice) override { windowSize = choice; }
 
 private:
     void runModal(QWidget& window, const QString& name);
