@@ -707,37 +707,37 @@ std::optional<Value> Runner::variable(const Ref& ref, QString& why) const {
             why = QString("index %1 of %2 is outside its bounds").arg(i[k]).arg(n);
             return std::nullopt;
         }
-    const std::map<QString, std::function<Value()>> values{
-        {"GameKind", [&] { return num(m.GameKind); }},
-        {"NumPlayers", [&] { return num(m.NumPlayers); }},
-        {"CurrentPlayer", [&] { return num(m.CurrentPlayer); }},
-        {"RoundNo", [&] { return num(m.RoundNo); }},
-        {"LimitKind",
-         [&] {
-             return Value{quoted(QString::fromStdString(m.LimitKind)), {}, {}};
-         }},
-        {"LimitValue", [&] { return num(m.LimitValue); }},
-        {"WinAtGameEnd", [&] { return flag(m.WinAtGameEnd); }},
-        {"PopInterval", [&] { return num(m.PopInterval); }},
-        {"StayTime", [&] { return num(m.StayTime); }},
-        {"Marks", [&] { return num(m.Marks[i[0]][i[1]]); }},
-        {"CellOwner", [&] { return num(s.CellOwner[i[0]]); }},
-        {"GridHero", [&] { return num(s.GridHero[i[0]]); }},
-        {"PopTime", [&] { return num(s.PopTime[i[0]]); }},
-        {"BoardOver", [&] { return flag(s.BoardOver); }},
-        {"EndedByLine", [&] { return flag(s.EndedByLine); }},
-        {"LastPopTime", [&] { return num(s.LastPopTime); }},
-        {"TurnStart", [&] { return num(s.TurnStart); }},
-        {"TurnSeconds", [&] { return num(s.TurnSeconds); }},
-        {"TimerBusy", [&] { return flag(s.TimerBusy); }},
-        {"Frozen", [&] { return flag(s.Frozen); }},
-        {"Slapping", [&] { return flag(s.Slapping); }},
-        {"Swinging", [&] { return flag(s.Swinging); }},
-        {"SlapTicks", [&] { return num(s.SlapTicks); }},
-        {"Misses", [&] { return num(s.Misses); }},
-        {"HitChar", [&] { return num(s.HitChar); }},
-        {"HitPoints", [&] { return num(s.HitPoints); }}};
-    return values.at(n)();
+    const std::map<QString, double> numbers{{"GameKind", m.GameKind},
+                                            {"NumPlayers", m.NumPlayers},
+                                            {"CurrentPlayer", m.CurrentPlayer},
+                                            {"RoundNo", m.RoundNo},
+                                            {"LimitValue", m.LimitValue},
+                                            {"PopInterval", m.PopInterval},
+                                            {"StayTime", m.StayTime},
+                                            {"LastPopTime", s.LastPopTime},
+                                            {"TurnStart", s.TurnStart},
+                                            {"TurnSeconds", s.TurnSeconds},
+                                            {"SlapTicks", s.SlapTicks},
+                                            {"Misses", s.Misses},
+                                            {"HitChar", s.HitChar},
+                                            {"HitPoints", s.HitPoints}};
+    const std::map<QString, bool> flags{{"WinAtGameEnd", m.WinAtGameEnd},
+                                        {"BoardOver", s.BoardOver},
+                                        {"EndedByLine", s.EndedByLine},
+                                        {"TimerBusy", s.TimerBusy},
+                                        {"Frozen", s.Frozen},
+                                        {"Slapping", s.Slapping},
+                                        {"Swinging", s.Swinging}};
+    if (numbers.count(n))
+        return num(numbers.at(n));
+    if (flags.count(n))
+        return flag(flags.at(n));
+    if (n == "LimitKind")
+        return Value{quoted(QString::fromStdString(m.LimitKind)), {}, {}};
+    if (n == "Marks")
+        return num(m.Marks[i[0]][i[1]]);
+    return num(n == "PopTime" ? s.PopTime[i[0]]
+                              : (n == "GridHero" ? s.GridHero : s.CellOwner)[i[0]]);
 }
 
 std::optional<Value> Runner::read(const Ref& ref, QString& why) const {
