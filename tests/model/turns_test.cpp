@@ -1,38 +1,8 @@
-// The options, a new game, turns and rounds, the tick and the training stages.
+// A new game, turns and rounds, the tick and the training stages.
 #include "play.h"
 
 using namespace trompalo;
 using namespace trompalo::model;
-
-TEST(Options, AdelanteReadsEveryGroup) {
-    struct Row {
-        OptionChoices choices;
-        int kind, players;
-        const char* limit;
-        int value;
-        double popInterval, stayTime;
-    };
-    const Row rows[] = {
-        {{3, 1, 1, false, 1}, 4, 2, "G", 5, 0.2, 0.75}, // the first opening as it comes
-        {{4, 0, 1, true, 0}, 5, 2, "G", 3, 0.2, 0.4},
-        {{5, 2, 3, false, 2}, 6, 4, "G", 7, 0.2, 1.1},
-        {{6, 3, 2, false, 1}, 7, 3, "T", 7, 0.2, 0.75},
-        {{7, 4, 0, true, 2}, 8, 1, "T", 10, 1.0, 1.2},   // training has its own speeds
-        {{-1, 5, 0, false, 0}, 8, 1, "T", 15, 1.0, 1.2}, // no game chosen: the last stays
-    };
-    Module1 m;
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.choices.game);
-        m.CurrentPlayer = 2;
-        applyOptions(m, r.choices);
-        EXPECT_EQ(std::tie(m.GameKind, m.NumPlayers, m.LimitKind, m.LimitValue),
-                  std::tie(r.kind, r.players, r.limit, r.value));
-        EXPECT_DOUBLE_EQ(m.PopInterval, r.popInterval);
-        EXPECT_DOUBLE_EQ(m.StayTime, r.stayTime);
-        EXPECT_EQ(m.WinAtGameEnd, r.choices.playToTheEnd);
-        EXPECT_EQ(m.CurrentPlayer, 4); // so the first turn is player 1's
-    }
-}
 
 TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
     struct Row {
