@@ -121,71 +121,35 @@ struct Ref {
     QString text;
 };
 
-// "Name", "Name(1)" or "Name(1,2)".
-void nameAndIndexes(const QString& segment, Ref& ref) {
-    static const QRegularExpression form(
-        R"(^([A-Za-z_]\w*)(?:\(\s*(-?\d+(?:\s*,\s*-?\d+)*)\s*\))?$)");
-    const auto match = form.match(segment);
-    if (!match.hasMatch())
-        throw Unreadable{QString("\"%1\" is not a name").arg(segment)};
-    ref.name = match.captured(1);
-    if (match.hasCaptured(2))
-        for (const QString& part : match.captured(2).split(u','))
-            ref.indexes.push_back(part.trimmed().toInt());
-}
-
-// Splits "Window.Name(1).Property" at the dots outside brackets.
-QStringList segments(const QString& text) {
-    QStringList parts{QString()};
-    int depth = 0;
-    for (QChar c : text) {
-        depth += c == u'(' ? 1 : c == u')' ? -1 : 0;
-        if (c == u'.' && depth == 0)
-            parts << QString();
-        else
-            parts.last() += c;
-    }
-    return parts;
-}
-
-// A control, with an optional window prefix.
-Ref asControl(const Token& token) {
-    QStringList parts = segments(token.text);
-    if (token.quoted || parts.size() > 2 || (parts.size() == 2 && !kWindows.contains(parts[0])))
-        throw Unreadable{QString("\"%1\" is not a control").arg(token.text)};
+// "[Window.]Name[(i[,j])][.Property]", read as a control (control: true) or
+// as a property or a variable of the game; a window's own property is written
+// "Window.Property".
+Ref parseRef(const Token& token, bool control) {
+    static const QRegularExpression form(R"(^(?:(Form1|Form2|Form3|FormQuorvane)\.)?([A-Za-z_]\w*))"
+                                         R"((?:\((-?\d+(?:,-?\d+)*)\))?(?:\.(\w+))?$)");
+    const auto m = form.match(token.text);
     Ref ref;
     ref.text = token.text;
-    if (parts.size() == 2)
-        ref.window = parts.takeFirst();
-    nameAndIndexes(parts[0], ref);
-    if (ref.indexes.size() > 1)
-        throw Unreadable{QString("a control has one index: \"%1\"").arg(token.text)};
-    return ref;
-}
-
-// A property of a control or a window, or a variable of the game.
-Ref asReference(const Token& token) {
-    const QStringList parts = segments(token.text);
-    Ref ref;
-    if (token.quoted) {
-        throw Unreadable{"expected a reference, got a text"};
-    } else if (parts.size() == 1) {
-        nameAndIndexes(parts[0], ref);
-        if (!kVariables.contains(ref.name))
-            throw Unreadable{QString("\"%1\" is not a variable of the game (a control's property "
-                                     "is written Control.Property)")
-                                 .arg(ref.name)};
-    } else {
-        if (!kProperties.contains(parts.last()))
-            throw Unreadable{QString("\"%1\" is not a property").arg(parts.last())};
-        const QString owner = token.text.left(token.text.size() - parts.last().size() - 1);
-        if (kWindows.contains(owner))
-            ref.window = owner;
-        else
-            ref = asControl(Token{owner});
-        ref.property = parts.last();
+    ref.name = m.captured(2);
+    ref.property = m.captured(4);
+    if (!m.captured(1).isEmpty())
+        ref.window = m.captured(1);
+    for (const QString& i : m.captured(3).split(u',', Qt::SkipEmptyParts))
+        ref.indexes.push_back(i.toInt());
+    if (!m.hasMatch() || token.quoted || (control && !ref.property.isEmpty()) ||
+        (control && ref.indexes.size() > 1))
+        throw Unreadable{
+            QString("\"%1\" is not %2").arg(token.text, control ? "a control" : "a reference")};
+    if (!control && ref.property.isEmpty() && !m.captured(1).isEmpty() && ref.indexes.empty())
+        std::swap(ref.name, ref.property); // a window's property: Form2.Caption
+    if (control || !ref.property.isEmpty()) {
+        if (!ref.property.isEmpty() && !kProperties.contains(ref.property))
+            throw Unreadable{QString("\"%1\" is not a property").arg(ref.property)};
+    } else if (!kVariables.contains(ref.name) || !m.captured(1).isEmpty()) {
+        throw Unreadable{QString("\"%1\" is not a variable of the game (a control's property is "
+                                 "written Control.Property)")
+                             .arg(ref.name)};
     }
-    ref.text = token.text;
     return ref;
 }
 
@@ -322,7 +286,8 @@ Runner::Resolve Runner::value(const Token& token) {
         return shown([this, n] { return form1_->Image2[n].picture(); });
     }
     if (const auto m = of.match(t); m.hasMatch()) {
-        return [this, ref = asControl(Token{m.captured(1)})](QString& why) -> std::optional<Value> {
+        return [this,
+                ref = parseRef(Token{m.captured(1)}, true)](QString& why) -> std::optional<Value> {
             auto* image = qobject_cast<Image*>(control(ref, why));
             if (!image && why.isEmpty())
                 why = ref.text + " is not an image";
@@ -406,7 +371,7 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
     }
     if (v == "move" || v == "press" || v == "release" || v == "click") {
         takes(1, v == "move" ? 1 : 2);
-        return [this, v, ref = asControl(t[1]), b = button(2)](int line) {
+        return [this, v, ref = parseRef(t[1], true), b = button(2)](int line) {
             QString why;
             QObject* object = control(ref, why);
             auto* w = qobject_cast<QWidget*>(object);
@@ -480,7 +445,7 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
     if (v == "shot" || v == "print") {
         takes(1, 1);
         if (v == "print") {
-            return [this, ref = asReference(t[1])](int line) {
+            return [this, ref = parseRef(t[1], false)](int line) {
                 QString why;
                 const auto value = read(ref, why);
                 std::printf("%s:%d: %s = %s\n", qPrintable(file_), line, qPrintable(ref.text),
@@ -580,7 +545,7 @@ Runner::Step Runner::expect(const std::vector<Token>& t) {
     if (given != 3 || t[2].quoted || t[2].text != "=")
         throw Unreadable{"expected \"expect REF = VALUE\""};
     const QString written = t[1].text + " = " + (t[3].quoted ? quoted(t[3].text) : t[3].text);
-    return [this, ref = asReference(t[1]), written, resolve = value(t[3])](int line) {
+    return [this, ref = parseRef(t[1], false), written, resolve = value(t[3])](int line) {
         QString why;
         const auto actual = read(ref, why);
         const auto wanted = actual ? resolve(why) : std::nullopt;
