@@ -20,18 +20,16 @@ struct ScriptedHost final : Host {
     double now = 0;
     std::deque<double> draws; // then a fixed generator
     std::mt19937 more{1};
-    std::vector<std::string> sounds;
-    std::vector<std::string> messages; // every message box, "?" before a question
+    std::vector<std::string> sounds, messages; // every message box, "?" before a question
     int beeps = 0;
     bool answer = true; // to the next questions: OK
     std::function<void()> duringEvents;
 
     double clock() override { return now; }
     double random() override {
-        if (draws.empty())
-            return static_cast<double>(more()) / 4294967296.0;
-        const double r = draws.front();
-        draws.pop_front();
+        const double r = draws.empty() ? more() / 4294967296.0 : draws.front();
+        if (!draws.empty())
+            draws.pop_front();
         return r;
     }
     void playSound(const char* name) override { sounds.emplace_back(name); }
@@ -41,10 +39,7 @@ struct ScriptedHost final : Host {
         messages.push_back("?" + text);
         return answer;
     }
-    void processEvents() override {
-        if (duringEvents)
-            duringEvents();
-    }
+    void processEvents() override { duringEvents ? duringEvents() : void(); }
 };
 
 struct Play : ::testing::Test {

@@ -79,41 +79,30 @@ TEST(Pictures, OpaqueOrClearAboveTheirFigureAsTheGameDrawsThem) {
 }
 
 TEST(Pictures, TheWindowDrawsThemSharpAtDoubleResolution) {
+    // A character in a hole, drawn by the window into an image of twice the
+    // pixels: the picture rendered for 98 x 98 pixels, not 49 scaled up.
     testkit::ScriptedServices services;
     Form1 form1(services);
-    form1.Form_Load();
-    // A character in a hole, drawn by the window into an image of twice the pixels.
     Image& hole = form1.Image3[0];
     hole.setPicture(form1.Image2[0].picture());
-    QImage shot(form1.surface->size() * 2, QImage::Format_ARGB32_Premultiplied);
+    QImage shot(form1.surface->size() * 2, QImage::Format_ARGB32);
     shot.setDevicePixelRatio(2.0);
-    shot.fill(Qt::black);
     form1.surface->render(&shot);
-    const QRect inShot(hole.geometry().topLeft() * 2, hole.geometry().size() * 2);
-    // Everything below in device pixels.
-    auto pixels = [](QImage image) {
-        image.setDevicePixelRatio(1.0);
-        return image.convertToFormat(QImage::Format_ARGB32);
+    QImage drawn = shot.copy(QRect(hole.geometry().topLeft() * 2, QSize(98, 98)));
+    drawn.setDevicePixelRatio(1.0);
+    auto onField = [&](const QImage& picture) {
+        QImage expected = form1.picture(PictureId::Field)
+                              ->renderImage(QSize(992, 826), 1.0)
+                              .copy(QRect(hole.geometry().topLeft() * 2, QSize(98, 98)));
+        QPainter(&expected).drawImage(0, 0, picture);
+        return expected;
     };
-    const QImage drawn = pixels(shot.copy(inShot));
-    const QImage field = pixels(form1.picture(PictureId::Field)->renderImage(QSize(496, 413), 2.0));
-    // What the hole should show: the field, then the picture rendered for 98 x 98 pixels.
-    QImage expected = field.copy(inShot);
-    {
-        QPainter painter(&expected);
-        painter.drawImage(QPoint(0, 0),
-                          pixels(form1.Image2[0].picture()->renderImage(hole.size(), 2.0)));
-    }
-    EXPECT_LT(differing(drawn, expected), 0.01);
-    // A picture scaled up from its 49-pixel rendering would look different.
-    QImage blurred = field.copy(inShot);
-    {
-        QPainter painter(&blurred);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(QPoint(0, 0), inShot.size()),
-                          pixels(form1.Image2[0].picture()->renderImage(hole.size(), 1.0)));
-    }
-    EXPECT_GT(differing(drawn, blurred), 0.02);
+    const Picture& hero = hole.picture();
+    EXPECT_LT(differing(drawn, onField(hero->renderImage(QSize(98, 98), 1.0))), 0.01);
+    EXPECT_GT(differing(drawn, onField(hero->renderImage(QSize(49, 49), 1.0)
+                                           .scaled(98, 98, Qt::IgnoreAspectRatio,
+                                                   Qt::SmoothTransformation))),
+              0.02);
 }
 
 TEST(Pictures, EachSizeIsRenderedOnceAndIconsAtTheSizesAskedFor) {
