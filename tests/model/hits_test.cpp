@@ -40,39 +40,44 @@ TEST_F(Play, APressDecidesTheHitAtOnce) {
     EXPECT_EQ(host.sounds, std::vector<std::string>{"zoop.wav"});
     EXPECT_EQ(std::make_tuple(s.HitChar, s.HitPoints), std::make_tuple(rules::kMissed, 0));
     EXPECT_EQ(d.HitsLeft, hitsLeft);
-    EXPECT_FALSE(d.Hero.Burst);
-    EXPECT_TRUE(d.Hero.Pega[rules::strikePose(9)]);
+    EXPECT_EQ(hero(), "Mira0 Pega4");
 }
 
 TEST_F(Play, TheHeroWindsUpFacesThePointerAndStrikes) {
-    game.WindUp(2);
-    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{false, false}));
-    EXPECT_EQ(std::count(d.Hero.Prepara.begin(), d.Hero.Prepara.end(), true), 1);
-    EXPECT_TRUE(d.Hero.Prepara[rules::windupPose(2)]);
-    game.Swing(2);
-    EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(2)]);
+    // One wind-up and one strike for each hole, the mirrored ones on the right.
+    std::string poses;
+    for (int hole = 0; hole < 10; ++hole) {
+        game.WindUp(hole);
+        poses += hero() + ", ";
+        game.Swing(hole);
+        poses += hero() + "; ";
+        game.Release();
+    }
+    EXPECT_EQ(poses, "Prepara5, Pega5; Prepara1, Pega9; Prepara1, Pega7; Prepara3, Pega3; "
+                     "Prepara3, Pega1; Prepara2, Pega0; Prepara2, Pega2; Prepara0, Pega6; "
+                     "Prepara0, Pega8; Prepara4, Pega4; ");
     // While the button is held, pointing at another hole changes nothing; the
     // bare field takes the strike away.
+    game.WindUp(2);
+    game.Swing(2);
     game.WindUp(5);
-    EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(5)]);
+    EXPECT_EQ(hero(), "Pega7");
     game.FaceField(100);
-    EXPECT_FALSE(d.Hero.Pega[rules::strikePose(2)]);
+    EXPECT_EQ(hero(), "Mira0");
     game.Release();
     EXPECT_FALSE(s.Swinging);
     // Over the bare field the hero stands facing the pointer's half; the line
     // x = 3720 belongs to the right half. Over the hero only he turns.
     game.WindUp(7);
     game.FaceField(3719.9);
-    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{true, false}));
-    EXPECT_FALSE(d.Hero.Prepara[rules::windupPose(7)]);
+    EXPECT_EQ(hero(), "Mira0");
     game.FaceField(3720);
-    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(hero(), "Mira1");
     game.WindUp(7);
     game.FaceFromHero(3719.9f);
-    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{true, false}));
-    EXPECT_TRUE(d.Hero.Prepara[rules::windupPose(7)]);
+    EXPECT_EQ(hero(), "Mira0 Prepara0");
     game.FaceFromHero(3720.0f);
-    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(hero(), "Mira1 Prepara0");
 }
 
 TEST_F(Play, OnlyAPressOfTheTurnInPlayIsBooked) {

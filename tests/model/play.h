@@ -98,6 +98,20 @@ struct Play : ::testing::Test {
         after(60);
         game.StartTurn();
     }
+    // The hero's poses shown, as "Mira0" or "Prepara1 Pega7", and "burst H"
+    // when the burst shows over hole H.
+    std::string hero() const {
+        std::string shown;
+        auto add = [&](const std::string& name, const auto& poses) {
+            for (std::size_t i = 0; i < poses.size(); ++i)
+                shown += poses[i] ? (shown.empty() ? "" : " ") + name + std::to_string(i) : "";
+        };
+        add("Mira", d.Hero.Mira);
+        add("Prepara", d.Hero.Prepara);
+        add("Pega", d.Hero.Pega);
+        add("Golpe", d.Hero.Golpe);
+        return d.Hero.Burst ? shown + " burst " + std::to_string(d.Hero.BurstHole) : shown;
+    }
     // The score boxes as the window shows them, "*" on the box on turn.
     std::string boxes() const {
         std::string shown;

@@ -7,7 +7,6 @@
 #include <array>
 #include <deque>
 #include <map>
-#include <set>
 
 using namespace trompalo::rules;
 
@@ -86,22 +85,4 @@ TEST(Rules, TimesAndTheMissesLine) {
     EXPECT_EQ(leadingDigit(0), 0);
     EXPECT_EQ(leadingDigit(7), 7);
     EXPECT_EQ(leadingDigit(10), 1);
-}
-
-TEST(Rules, TheHeroFacesEachHole) {
-    // Holes 1 and 2, 3 and 4, 5 and 6, 7 and 8 share a wind-up, 0 and 9 have one
-    // each; every hole has its own strike. The right half (holes 0 to 4) gets
-    // the mirrored, odd poses.
-    std::set<int> windups;
-    std::set<int> strikes;
-    for (int hole = 0; hole < 10; ++hole) {
-        windups.insert(windupPose(hole));
-        strikes.insert(strikePose(hole));
-        EXPECT_EQ(windupPose(hole) % 2, hole <= 4 ? 1 : 0) << "hole " << hole;
-        EXPECT_EQ(strikePose(hole) % 2, hole <= 4 ? 1 : 0) << "hole " << hole;
-    }
-    for (int hole : {1, 3, 5, 7})
-        EXPECT_EQ(windupPose(hole), windupPose(hole + 1));
-    EXPECT_EQ(windups.size(), 6u);
-    EXPECT_EQ(strikes.size(), 10u);
 }

@@ -216,8 +216,7 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
     game.FaceFromHero(4000);
     EXPECT_EQ(d.Hole[4], 0);
     EXPECT_EQ(d.Score[0], 15);
-    EXPECT_EQ(d.Hero.Mira, (std::array<bool, 2>{true, false}));
-    EXPECT_FALSE(d.Hero.Prepara[0]);
+    EXPECT_EQ(hero(), "Mira0");
     std::string frames;
     for (int tick = 0; tick < 29; ++tick) {
         after(0.1);
@@ -280,26 +279,4 @@ TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {
     EXPECT_EQ(host.messages,
               std::vector<std::string>{"Has completado con éxito el entrenamiento!!."});
     EXPECT_FALSE(d.AnnouncementShown);
-}
-
-TEST_F(Play, ThreeMissesFailAStageThatMayBeTriedAgain) {
-    newGame(7);
-    auto missThrice = [&] {
-        game.StartTurn();
-        for (int hole = 0; hole < 4; ++hole) {
-            queue({0, (hole + 0.5) / 10, 0.01});
-            after(1.1);
-        }
-    };
-    missThrice();
-    EXPECT_EQ(d.MissesShown, 0); // emptied again before the question
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>{"?Nivel no superado. Quieres probar de nuevo?"});
-    EXPECT_EQ(d.Hole[3], kNoCharacter);
-    EXPECT_EQ(m.RoundNo, 1);
-    EXPECT_TRUE(d.AnnouncementShown);
-    host.answer = false; // refused: the game stops there, with no button
-    missThrice();
-    EXPECT_FALSE(d.AnnouncementShown);
-    EXPECT_EQ(d.Interval, 0);
 }

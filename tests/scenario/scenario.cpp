@@ -27,7 +27,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <optional>
 
 namespace trompalo::scenario {
@@ -302,11 +301,8 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
     const std::size_t given = t.size() - 1;
     auto takes = [&](std::size_t least, std::size_t most) {
         if (given < least || given > most)
-            throw Unreadable{QString("\"%1\" takes %2 to %3 argument(s), got %4")
-                                 .arg(v)
-                                 .arg(least)
-                                 .arg(most)
-                                 .arg(given)};
+            throw Unreadable{QString::asprintf("\"%s\" takes %zu to %zu argument(s), got %zu",
+                                               qUtf8Printable(v), least, most, given)};
     };
     auto button = [&](std::size_t at) {
         return t.size() > at && oneOf(t[at], {"left", "right"}, "a button") == "right"
@@ -434,12 +430,12 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
     if (v == "clear") {
         takes(1, 1);
         return [this, what = oneOf(t[1], {"sounds", "shell", "beeps"}, "what to clear")](int) {
-            int& checked = what == "sounds"  ? soundsChecked_
-                           : what == "shell" ? shellChecked_
-                                             : beepsChecked_;
-            checked = what == "sounds"  ? static_cast<int>(services_.sounds.size())
-                      : what == "shell" ? static_cast<int>(services_.shellTargets.size())
-                                        : services_.beeps;
+            if (what == "sounds")
+                soundsChecked_ = static_cast<int>(services_.sounds.size());
+            else if (what == "shell")
+                shellChecked_ = static_cast<int>(services_.shellTargets.size());
+            else
+                beepsChecked_ = services_.beeps;
         };
     }
     if (v == "shot" || v == "print") {
@@ -482,10 +478,9 @@ Runner::Step Runner::expect(const std::vector<Token>& t) {
     const QString what = given >= 1 && !t[1].quoted ? t[1].text : QString();
     auto takes = [&](std::size_t least, std::size_t most, bool text) {
         if (given < least || given > most || (text && !t[2].quoted))
-            throw Unreadable{QString("expected \"expect %1\" with %2 argument(s)%3")
-                                 .arg(what)
-                                 .arg(least - 1)
-                                 .arg(text ? ", a text in quotes first" : "")};
+            throw Unreadable{QString::asprintf("expected \"expect %s\" with %zu argument(s)%s",
+                                               qUtf8Printable(what), least - 1,
+                                               text ? ", a text in quotes first" : "")};
     };
     if (what == "msgbox") {
         takes(2, 4, true);
@@ -672,37 +667,24 @@ std::optional<Value> Runner::variable(const Ref& ref, QString& why) const {
             why = QString("index %1 of %2 is outside its bounds").arg(i[k]).arg(n);
             return std::nullopt;
         }
-    const std::map<QString, double> numbers{{"GameKind", m.GameKind},
-                                            {"NumPlayers", m.NumPlayers},
-                                            {"CurrentPlayer", m.CurrentPlayer},
-                                            {"RoundNo", m.RoundNo},
-                                            {"LimitValue", m.LimitValue},
-                                            {"PopInterval", m.PopInterval},
-                                            {"StayTime", m.StayTime},
-                                            {"LastPopTime", s.LastPopTime},
-                                            {"TurnStart", s.TurnStart},
-                                            {"TurnSeconds", s.TurnSeconds},
-                                            {"SlapTicks", s.SlapTicks},
-                                            {"Misses", s.Misses},
-                                            {"HitChar", s.HitChar},
-                                            {"HitPoints", s.HitPoints}};
-    const std::map<QString, bool> flags{{"WinAtGameEnd", m.WinAtGameEnd},
-                                        {"BoardOver", s.BoardOver},
-                                        {"EndedByLine", s.EndedByLine},
-                                        {"TimerBusy", s.TimerBusy},
-                                        {"Frozen", s.Frozen},
-                                        {"Slapping", s.Slapping},
-                                        {"Swinging", s.Swinging}};
-    if (numbers.count(n))
-        return num(numbers.at(n));
-    if (flags.count(n))
-        return flag(flags.at(n));
+    // Every variable in the order of kVariables (LimitKind, a text, aside);
+    // the arrays read at the index asked for, or inside their bounds when
+    // another variable is asked for.
+    const int a = i.empty() ? 0 : i[0];
+    const int b = i.size() > 1 ? i[1] : 0;
+    auto all = [](auto... v) { return std::array{static_cast<double>(v)...}; };
+    const auto values =
+        all(m.GameKind, m.NumPlayers, m.CurrentPlayer, m.RoundNo, 0, m.LimitValue, m.WinAtGameEnd,
+            m.PopInterval, m.StayTime, m.Marks[std::min(a, 4)][b], s.CellOwner[std::min(a, 9)],
+            s.GridHero[std::min(a, 9)], s.BoardOver, s.EndedByLine, s.LastPopTime, s.TurnStart,
+            s.TurnSeconds, s.TimerBusy, s.Frozen, s.Slapping, s.Swinging, s.SlapTicks, s.Misses,
+            s.HitChar, s.HitPoints, s.PopTime[a]);
+    static const QStringList flags{"WinAtGameEnd", "BoardOver", "EndedByLine", "TimerBusy",
+                                   "Frozen",       "Slapping",  "Swinging"};
+    const double value = values.at(static_cast<std::size_t>(kVariables.indexOf(n)));
     if (n == "LimitKind")
         return Value{quoted(QString::fromStdString(m.LimitKind)), {}, {}};
-    if (n == "Marks")
-        return num(m.Marks[i[0]][i[1]]);
-    return num(n == "PopTime" ? s.PopTime[i[0]]
-                              : (n == "GridHero" ? s.GridHero : s.CellOwner)[i[0]]);
+    return flags.contains(n) ? flag(value != 0) : num(value);
 }
 
 std::optional<Value> Runner::read(const Ref& ref, QString& why) const {

@@ -8,22 +8,13 @@
 
 namespace trompalo::testkit {
 
-// The character draw that gives character c: the middle of its first share.
-inline std::vector<double> characterDraws(int c) {
-    static constexpr int firstOf[] = {1, 2, 4, 6, 9, 12, 15, 18, 21, 24, 26, 28, 29, 29};
-    const double draw = (firstOf[c] - 0.5) / 29.0;
-    if (c == 12)
-        return {draw, 0.25};
-    if (c == 13)
-        return {draw, 0.75};
-    return {draw};
-}
-
-// The whole event that brings character c up in hole h (one character an event).
+// The whole event that brings character c up in hole h (one character an
+// event); the character's draw is the middle of its first share.
 inline std::vector<double> popUpDraws(int c, int hole) {
-    std::vector<double> draws{0.0, (hole + 0.5) / 10.0};
-    for (double d : characterDraws(c))
-        draws.push_back(d);
+    static constexpr int firstOf[] = {1, 2, 4, 6, 9, 12, 15, 18, 21, 24, 26, 28, 29, 29};
+    std::vector<double> draws{0.0, (hole + 0.5) / 10.0, (firstOf[c] - 0.5) / 29.0};
+    if (c >= 12)
+        draws.push_back(c == 12 ? 0.25 : 0.75);
     return draws;
 }
 

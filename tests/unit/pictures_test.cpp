@@ -1,9 +1,8 @@
 // The game's pictures: drawn at their exact sizes, mirror pairs as mirror
-// images, transparent where they must be, sharp at any pixel ratio, each size
-// rendered once.
+// images, transparent where they must be, each size rendered once (the window
+// drawing them sharp: window_size_test).
+#include "platform/picture.h"
 #include "support/images.h"
-#include "support/scripted_services.h"
-#include "window/form1.h"
 #include "window/picture_catalog.h"
 
 #include <QIcon>
@@ -76,33 +75,6 @@ TEST(Pictures, OpaqueOrClearAboveTheirFigureAsTheGameDrawsThem) {
         EXPECT_EQ(qAlpha(image.pixel(image.width() - 1, 0)), entry.opaque ? 255 : 0) << entry.name;
     }
     EXPECT_EQ(render(pictureEntry(PictureId::Mira0)).pixel(0, 0), qRgb(255, 255, 255));
-}
-
-TEST(Pictures, TheWindowDrawsThemSharpAtDoubleResolution) {
-    // A character in a hole, drawn by the window into an image of twice the
-    // pixels: the picture rendered for 98 x 98 pixels, not 49 scaled up.
-    testkit::ScriptedServices services;
-    Form1 form1(services);
-    Image& hole = form1.Image3[0];
-    hole.setPicture(form1.Image2[0].picture());
-    QImage shot(form1.surface->size() * 2, QImage::Format_ARGB32);
-    shot.setDevicePixelRatio(2.0);
-    form1.surface->render(&shot);
-    QImage drawn = shot.copy(QRect(hole.geometry().topLeft() * 2, QSize(98, 98)));
-    drawn.setDevicePixelRatio(1.0);
-    auto onField = [&](const QImage& picture) {
-        QImage expected = form1.picture(PictureId::Field)
-                              ->renderImage(QSize(992, 826), 1.0)
-                              .copy(QRect(hole.geometry().topLeft() * 2, QSize(98, 98)));
-        QPainter(&expected).drawImage(0, 0, picture);
-        return expected;
-    };
-    const Picture& hero = hole.picture();
-    EXPECT_LT(differing(drawn, onField(hero->renderImage(QSize(98, 98), 1.0))), 0.01);
-    EXPECT_GT(differing(drawn, onField(hero->renderImage(QSize(49, 49), 1.0)
-                                           .scaled(98, 98, Qt::IgnoreAspectRatio,
-                                                   Qt::SmoothTransformation))),
-              0.02);
 }
 
 TEST(Pictures, EachSizeIsRenderedOnceAndIconsAtTheSizesAskedFor) {

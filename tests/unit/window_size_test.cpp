@@ -1,6 +1,7 @@
-// The game window at 200 % and in full screen: controls where their twips say,
-// pictures drawn at their new size, the client area centred on the field's
-// blue, and the player's choice kept.
+// The game window at 200 %, on a screen of double resolution and in full
+// screen: controls where their twips say, pictures drawn sharp at their new
+// size, the client area centred on the field's blue, and the player's choice
+// kept.
 #include "platform/qt_services.h"
 #include "platform/scale.h"
 #include "support/driver.h"
@@ -29,24 +30,35 @@ struct Sized : ::testing::Test {
 
 } // namespace
 
-TEST_F(Sized, At200PercentControlsStandAtTheirTwipsAndPicturesAreDrawnAtTheirNewSize) {
-    services.windowSize = WindowSizeChoice{200, false}; // the last run's choice
-    Form1 form1(services);
-    form1.Form_Load();
-    Image& hole = form1.Image3[0];
-    EXPECT_EQ(hole.geometry(), QRect(688, 64, 98, 98)); // 5160, 480, 735 twips
-    EXPECT_EQ(form1.Command1->font().pixelSize(), 32);  // 12 points
-    hole.setPicture(form1.Image2[0].picture());
-    QImage shot(form1.surface->size(), QImage::Format_ARGB32);
-    form1.surface->render(&shot);
-    const QImage field = form1.picture(PictureId::Field)->renderImage(QSize(992, 826), 1.0);
-    // The field at twice its size with, over it, a character stretched to its
-    // hole and the standing hero at twice his natural size.
-    for (const Image* image : {&hole, &form1.Mira[0]}) {
-        QImage expected = field.convertToFormat(QImage::Format_ARGB32).copy(image->geometry());
-        QPainter(&expected).drawImage(0, 0, image->picture()->renderImage(image->size(), 1.0));
-        EXPECT_EQ(image->size(), image == &hole ? QSize(98, 98) : image->picture()->pixels() * 2);
-        EXPECT_LT(differing(shot.copy(image->geometry()), expected), 0.01);
+TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
+    for (const int percent : {200, 100}) {
+        SCOPED_TRACE(percent);
+        services.windowSize = WindowSizeChoice{percent, false}; // the last run's choice
+        Form1 form1(services);
+        form1.Form_Load();
+        const int dpr = 200 / percent; // the screen's device pixels per pixel
+        Image& hole = form1.Image3[0];
+        if (percent == 200) {
+            EXPECT_EQ(hole.geometry(), QRect(688, 64, 98, 98)); // 5160, 480, 735 twips
+            EXPECT_EQ(form1.Command1->font().pixelSize(), 32);  // 12 points
+        }
+        hole.setPicture(form1.Image2[0].picture());
+        QImage shot(form1.surface->size() * dpr, QImage::Format_ARGB32);
+        shot.setDevicePixelRatio(dpr);
+        form1.surface->render(&shot);
+        shot.setDevicePixelRatio(1.0);
+        const QImage field = form1.picture(PictureId::Field)->renderImage(QSize(992, 826), 1.0);
+        // The field at twice its size with, over it, a character stretched to
+        // its hole and the standing hero at twice his natural size, each
+        // rendered for its device pixels, not scaled up.
+        for (const Image* image : {&hole, &form1.Mira[0]}) {
+            const QRect drawn(image->geometry().topLeft() * dpr, image->size() * dpr);
+            QImage expected = field.convertToFormat(QImage::Format_ARGB32).copy(drawn);
+            QPainter(&expected).drawImage(0, 0, image->picture()->renderImage(drawn.size(), 1.0));
+            EXPECT_EQ(drawn.size(),
+                      image == &hole ? QSize(98, 98) : image->picture()->pixels() * 2);
+            EXPECT_LT(differing(shot.copy(drawn), expected), 0.01);
+        }
     }
 }
 
