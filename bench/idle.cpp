@@ -17,6 +17,7 @@
 #include "window/start_up.h"
 
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -97,7 +98,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     afterApplication(app);
 
-    QtServices services;
+    // Settings of its own: the player's window size is neither read nor changed.
+    QTemporaryDir settings;
+    QtServices services(settings.filePath("trompalo.ini"));
     Form1 form1(services);
 
     // The player: closes the splash with a click, answers the options dialog

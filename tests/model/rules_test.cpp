@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <deque>
 #include <map>
+#include <string>
 
 using namespace trompalo::rules;
 
@@ -22,14 +22,9 @@ TEST(Rules, TheCastComesUpInItsShares) {
     for (int i = 0; i < steps; ++i) {
         for (bool inTraining : {false, true}) {
             const double second = inTraining ? 0.01 : i % 2 == 0 ? 0.25 : 0.75;
-            std::deque<double> draws{(i + 0.5) / steps, second};
-            const int c = drawCharacter(
-                [&] {
-                    const double r = draws.front();
-                    draws.pop_front();
-                    return r;
-                },
-                inTraining);
+            const double draws[] = {(i + 0.5) / steps, second};
+            int next = 0;
+            const int c = drawCharacter([&] { return draws[next++]; }, inTraining);
             ++(inTraining ? training : game)[c];
         }
     }
@@ -49,9 +44,12 @@ TEST(Rules, ThreeInARowAndAFullBoard) {
         for (int k : positions)
             owner[grid[k]] = player;
     };
-    auto test = [&] { return checkThreeInRow(owner, grid); };
-    EXPECT_FALSE(test().boardOver);
-    EXPECT_TRUE(test().endedByLine); // a free cell was found
+    // "over" once the grid is decided, " line" when a line or a free cell was found.
+    auto test = [&] {
+        const auto result = checkThreeInRow(owner, grid);
+        return std::string(result.boardOver ? "over" : "on") + (result.endedByLine ? " line" : "");
+    };
+    EXPECT_EQ(test(), "on line"); // a free cell was found
 
     const int lines[8][3] = {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {1, 4, 7},
                              {2, 5, 8}, {3, 6, 9}, {3, 5, 7}, {1, 5, 9}};
@@ -59,11 +57,10 @@ TEST(Rules, ThreeInARowAndAFullBoard) {
         for (int player : {1, 2}) {
             std::fill(std::begin(owner), std::end(owner), 0);
             take({line[0], line[1], line[2]}, player);
-            EXPECT_TRUE(test().boardOver) << line[0] << line[1] << line[2];
-            EXPECT_TRUE(test().endedByLine);
+            EXPECT_EQ(test(), "over line") << line[0] << line[1] << line[2];
             // Two of a line and the third to the other player is no line.
             take({line[2]}, 3 - player);
-            EXPECT_FALSE(test().boardOver) << line[0] << line[1] << line[2];
+            EXPECT_EQ(test(), "on line") << line[0] << line[1] << line[2];
         }
     }
     // X O X / X O O / O X X: full, no line. A full board is a full board even
@@ -71,11 +68,9 @@ TEST(Rules, ThreeInARowAndAFullBoard) {
     std::fill(std::begin(owner), std::end(owner), 0);
     take({1, 3, 4, 8, 9}, 1);
     take({2, 5, 6, 7}, 2);
-    EXPECT_TRUE(test().boardOver);
-    EXPECT_FALSE(test().endedByLine);
+    EXPECT_EQ(test(), "over");
     take({7}, 1);
-    EXPECT_TRUE(test().boardOver);
-    EXPECT_FALSE(test().endedByLine);
+    EXPECT_EQ(test(), "over");
 }
 
 TEST(Rules, TimesAndTheMissesLine) {

@@ -5,39 +5,34 @@ using namespace trompalo;
 using namespace trompalo::model;
 
 TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
-    struct Row {
-        int button;
-        BoardKind board;
-        int marksStart;
-        const char* boxes;
-    };
-    const Row rows[] = {
+    // The game's button in the dialog, its board, the marks' start and the boxes.
+    const std::tuple<int, BoardKind, int, const char*> rows[] = {
         {4, BoardKind::Grid, 0, "0*,0,,"},   {4, BoardKind::Grid, 0, "0*,0,,"},
         {3, BoardKind::Table, 0, "0*,0,0,"}, {5, BoardKind::None, 1, "0*,0,0,"},
         {6, BoardKind::Table, 1, "0*,0,0,"}, {7, BoardKind::None, 1, "0*,,,"},
     };
     start(3);
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.button);
+    for (const auto& [button, board, marksStart, shown] : rows) {
+        SCOPED_TRACE(button);
         // The last game leaves its marks, claimed cells, player 2 on turn and
         // the STOP sign shown.
         close(0, 1);
         nextTurn();
         hit(12, 0);
-        newGame(r.button, 1, 2); // 3 players
-        EXPECT_EQ(d.Board, r.board);
-        if (r.board != BoardKind::None) {
-            EXPECT_EQ(d.MarkSide, r.board == BoardKind::Table ? 360 : 480);
+        newGame(button, 1, 2); // 3 players
+        EXPECT_EQ(d.Board, board);
+        if (board != BoardKind::None) {
+            EXPECT_EQ(d.MarkSide, board == BoardKind::Table ? 360 : 480);
         }
-        if (r.board == BoardKind::Grid) {
+        if (board == BoardKind::Grid) {
             EXPECT_EQ(std::count(s.CellOwner + 1, s.CellOwner + 10, 0), 9);
         }
         EXPECT_TRUE(d.Marks.empty());
         EXPECT_FALSE(s.EndedByLine || d.StopSignShown);
-        EXPECT_EQ(m.Marks[1][1] + m.Marks[4][9], 2 * r.marksStart);
-        EXPECT_EQ(boxes(), r.boxes);
-        EXPECT_EQ(d.MissesLineShown, r.button == 7);
-        EXPECT_EQ(d.Announcement.substr(0, 9), r.button == 7 ? "Nivel de " : "Ronda: 1\r");
+        EXPECT_EQ(m.Marks[1][1] + m.Marks[4][9], 2 * marksStart);
+        EXPECT_EQ(boxes(), shown);
+        EXPECT_EQ(d.MissesLineShown, button == 7);
+        EXPECT_EQ(d.Announcement.substr(0, 9), button == 7 ? "Nivel de " : "Ronda: 1\r");
         game.StartTurn();
     }
 }
@@ -207,15 +202,10 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
     EXPECT_FALSE(d.Hero.Pega[7] || d.Hero.Burst || s.Swinging);
     game.Release();
     EXPECT_EQ(d.Score[0], 15);
-    // A press, its release, the pointer: nothing changes while it lasts.
-    const auto sounds = host.sounds.size();
-    game.Swing(4);
-    game.Release();
-    game.WindUp(7);
+    // The pointer changes nothing while it lasts (nor a press: the story of
+    // the slap).
     game.FaceField(7000);
     game.FaceFromHero(4000);
-    EXPECT_EQ(d.Hole[4], 0);
-    EXPECT_EQ(d.Score[0], 15);
     EXPECT_EQ(hero(), "Mira0");
     std::string frames;
     for (int tick = 0; tick < 29; ++tick) {
@@ -223,11 +213,9 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
         frames += d.Hero.Golpe[0] ? '0' : d.Hero.Golpe[1] ? '1' : '-';
     }
     EXPECT_EQ(frames, "0011001100110011001100110011-");
-    EXPECT_EQ(std::count(host.sounds.begin() + static_cast<long>(sounds), host.sounds.end(),
-                         std::string("pu\u00f1o.wav")),
-              7);
+    EXPECT_EQ(std::count(host.sounds.begin(), host.sounds.end(), "pu\u00f1o.wav"), 7);
     EXPECT_FALSE(s.Slapping);
-    EXPECT_TRUE(d.Hero.Mira[0]);
+    EXPECT_EQ(hero(), "Mira0");
 }
 
 TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {

@@ -27,6 +27,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <optional>
 
 namespace trompalo::scenario {
@@ -56,12 +57,13 @@ struct Token {
 
 // Words, and texts in double quotes with \" \\ \r and \n.
 std::vector<Token> tokenize(const QString& line) {
-    static const QRegularExpression word(R"re("((?:[^"\\]|\\.)*)"|([^\s"]+)|(\S))re");
+    static const QRegularExpression word(R"re("((?:[^"\\]|\\["\\rn])*)"|([^\s"]+)|(\S))re");
     std::vector<Token> tokens;
     for (auto it = word.globalMatch(line); it.hasNext();) {
         const auto m = it.next();
         if (!m.captured(3).isEmpty())
-            throw Unreadable{"a text has no closing quote"};
+            throw Unreadable{"a text has no closing quote, or an escape other than \\\" \\\\ "
+                             "\\r \\n"};
         if (m.capturedStart(2) >= 0) {
             tokens.push_back({m.captured(2)});
             continue;
@@ -73,9 +75,7 @@ std::vector<Token> tokenize(const QString& line) {
                 text.text += raw[i];
                 continue;
             }
-            const QChar e = raw[++i];
-            if (e != u'"' && e != u'\\' && e != u'r' && e != u'n')
-                throw Unreadable{QString("unknown escape \\%1 in a text").arg(e)};
+            const QChar e = raw[++i]; // (the pattern lets \" \\ \r \n only)
             text.text += e == u'r' ? QChar(13) : e == u'n' ? QChar(10) : e;
         }
         tokens.push_back(text);
@@ -207,6 +207,12 @@ private:
         const auto& modals = services_.openModals();
         return modals.empty() ? QString() : modals.back().name;
     }
+    // What the program made of one kind ("sound", "shell" or "beep"), in order.
+    QStringList made(const QString& kind) const {
+        return kind == "sound"   ? services_.sounds
+               : kind == "shell" ? services_.shellTargets
+                                 : QStringList(services_.beeps, "beep");
+    }
     QMessageBox* openBox(int line, const QString& expected);
     QWidget* window(const QString& name) const;
     QObject* control(const Ref& ref, QString& why) const;
@@ -220,9 +226,7 @@ private:
     std::size_t next_ = 0;
     QStringList failures_;
     bool endedInModal_ = false;
-    int soundsChecked_ = 0;
-    int shellChecked_ = 0;
-    int beepsChecked_ = 0;
+    std::map<QString, qsizetype> checked_; // sounds, shell calls and beeps checked
     Qt::MouseButtons held_;
     testkit::ScriptedServices services_;
     Form1* form1_ = nullptr;
@@ -297,28 +301,32 @@ Runner::Resolve Runner::value(const Token& token) {
 }
 
 Runner::Step Runner::parse(const std::vector<Token>& t) {
+    // The arguments each command takes, at least and at most.
+    static const std::map<QString, std::pair<std::size_t, std::size_t>> arguments{
+        {"clock", {1, 1}},    {"advance", {1, 1}}, {"run", {1, 1}},       {"seed", {1, 1}},
+        {"random", {1, 999}}, {"tick", {0, 0}},    {"popup", {2, 2}},     {"hit", {2, 3}},
+        {"move", {1, 1}},     {"press", {1, 2}},   {"release", {1, 2}},   {"click", {1, 2}},
+        {"moveto", {2, 3}},   {"pressat", {2, 3}}, {"releaseat", {2, 3}}, {"key", {1, 1}},
+        {"menu", {1, 999}},   {"answer", {1, 1}},  {"close", {1, 1}},     {"clear", {1, 1}},
+        {"print", {1, 1}},    {"shot", {1, 1}},    {"expect", {1, 999}}};
     const QString v = t[0].text;
     const std::size_t given = t.size() - 1;
-    auto takes = [&](std::size_t least, std::size_t most) {
-        if (given < least || given > most)
-            throw Unreadable{QString::asprintf("\"%s\" takes %zu to %zu argument(s), got %zu",
-                                               qUtf8Printable(v), least, most, given)};
-    };
+    if (t[0].quoted || !arguments.count(v))
+        throw Unreadable{QString("unknown command \"%1\"").arg(v)};
+    if (const auto [least, most] = arguments.at(v); given < least || given > most)
+        throw Unreadable{QString::asprintf("\"%s\" takes %zu to %zu argument(s), got %zu",
+                                           qUtf8Printable(v), least, most, given)};
     auto button = [&](std::size_t at) {
         return t.size() > at && oneOf(t[at], {"left", "right"}, "a button") == "right"
                    ? Qt::RightButton
                    : Qt::LeftButton;
     };
-    if (t[0].quoted)
-        throw Unreadable{"a line starts with a command, not a text"};
     if (v == "clock" || v == "advance") {
-        takes(1, 1);
         return [this, s = toNumber(t[1]), advance = v == "advance"](int) {
             services_.setClock(tidy(s + (advance ? services_.now() : 0)));
         };
     }
     if (v == "run") {
-        takes(1, 1);
         const double seconds = toNumber(t[1]);
         if (seconds < 0)
             throw Unreadable{"\"run\" needs a time of 0 or more"};
@@ -332,11 +340,9 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "seed") {
-        takes(1, 1);
         return [this, n = toNumber(t[1])](int) { services_.seed(static_cast<std::uint64_t>(n)); };
     }
     if (v == "random") {
-        takes(1, 1000);
         std::vector<double> draws;
         for (std::size_t i = 1; i < t.size(); ++i)
             if (draws.push_back(toNumber(t[i])); draws.back() < 0 || draws.back() >= 1)
@@ -347,26 +353,27 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "tick") {
-        takes(0, 0);
         return [this](int) { tick(); };
     }
     if (v == "popup" || v == "hit") {
         // The clock moves on past the least time between two pop-ups, and the
-        // next tick's event brings character c up in hole h.
-        takes(2, 2);
+        // next tick's event brings character c up in hole h; "hit C H N" does
+        // it and the click N times.
         const int c = whole(t[1], 0, 13, "a character is 0 to 13");
         const int hole = whole(t[2], 0, 9, "a hole is 0 to 9");
-        return [this, c, hole, hit = v == "hit"](int) {
-            services_.setClock(tidy(services_.now() + 0.3));
-            for (double draw : testkit::popUpDraws(c, hole))
-                services_.queueRandom(draw);
-            tick();
-            if (hit)
-                testkit::click(form1_->Image3[hole]);
+        const int times = t.size() > 3 ? whole(t[3], 1, 100, "a hit is made 1 to 100 times") : 1;
+        return [this, c, hole, times, hit = v == "hit"](int) {
+            for (int i = 0; i < times; ++i) {
+                services_.setClock(tidy(services_.now() + 0.3));
+                for (double draw : testkit::popUpDraws(c, hole))
+                    services_.queueRandom(draw);
+                tick();
+                if (hit)
+                    testkit::click(form1_->Image3[hole]);
+            }
         };
     }
     if (v == "move" || v == "press" || v == "release" || v == "click") {
-        takes(1, v == "move" ? 1 : 2);
         return [this, v, ref = parseRef(t[1], true), b = button(2)](int line) {
             QString why;
             QObject* object = control(ref, why);
@@ -382,7 +389,6 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "moveto" || v == "pressat" || v == "releaseat") {
-        takes(2, 3);
         return [this, v, x = toNumber(t[1]), y = toNumber(t[2]), b = button(3)](int) {
             const QPoint at(pixelHolding(x), pixelHolding(y));
             held_ = v == "pressat" ? held_ | b : v == "releaseat" ? held_ & ~b : held_;
@@ -392,13 +398,11 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "key") {
-        takes(1, 1);
         const int code = whole(t[1], 1, 0xFFFF, "a key is a character code from 1 to 65535");
         return [this, code](int) { testkit::typeKey(code, form1_); };
     }
     if (v == "menu") {
         // A caption may be written in quotes or plainly, blanks and all.
-        takes(1, 1000);
         QStringList words;
         for (std::size_t i = 1; i < t.size(); ++i)
             words << t[i].text;
@@ -408,7 +412,6 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "answer") {
-        takes(1, 1);
         return [this, ok = oneOf(t[1], {"OK", "Cancel"}, "an answer") == "OK"](int line) {
             QMessageBox* box = openBox(line, "a message box to answer");
             if (QAbstractButton* b =
@@ -419,7 +422,6 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "close") {
-        takes(1, 1);
         return [this, name = oneOf(t[1], kWindows, "a window")](int line) {
             QWidget* shown = window(name);
             if (!shown || !shown->isVisible())
@@ -428,27 +430,21 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
         };
     }
     if (v == "clear") {
-        takes(1, 1);
-        return [this, what = oneOf(t[1], {"sounds", "shell", "beeps"}, "what to clear")](int) {
-            if (what == "sounds")
-                soundsChecked_ = static_cast<int>(services_.sounds.size());
-            else if (what == "shell")
-                shellChecked_ = static_cast<int>(services_.shellTargets.size());
-            else
-                beepsChecked_ = services_.beeps;
+        const QString what = oneOf(t[1], {"sounds", "shell", "beeps"}, "what to clear");
+        return [this, kind = what.chopped(what.endsWith(u's') ? 1 : 0)](int) {
+            checked_[kind] = made(kind).size();
         };
     }
-    if (v == "shot" || v == "print") {
-        takes(1, 1);
-        if (v == "print") {
-            return [this, ref = parseRef(t[1], false)](int line) {
-                QString why;
-                const auto value = read(ref, why);
-                std::printf("%s:%d: %s = %s\n", qPrintable(file_), line, qPrintable(ref.text),
-                            qPrintable(value ? value->text : why));
-                std::fflush(stdout);
-            };
-        }
+    if (v == "print") {
+        return [this, ref = parseRef(t[1], false)](int line) {
+            QString why;
+            const auto value = read(ref, why);
+            std::printf("%s:%d: %s = %s\n", qPrintable(file_), line, qPrintable(ref.text),
+                        qPrintable(value ? value->text : why));
+            std::fflush(stdout);
+        };
+    }
+    if (v == "shot") {
         if (!t[1].quoted)
             throw Unreadable{"\"shot\" needs a file name in quotes"};
         return [this, name = t[1].text](int line) {
@@ -460,9 +456,7 @@ Runner::Step Runner::parse(const std::vector<Token>& t) {
                 fail(line, "a picture saved as " + quoted(name), "no file written");
         };
     }
-    if (v == "expect")
-        return expect(t);
-    throw Unreadable{QString("unknown command \"%1\"").arg(v)};
+    return expect(t);
 }
 
 QMessageBox* Runner::openBox(int line, const QString& expected) {
@@ -503,26 +497,24 @@ Runner::Step Runner::expect(const std::vector<Token>& t) {
                     fail(line, "the icon or buttons " + word, is.join(' '));
         };
     }
-    if (what == "sound" || what == "shell") {
-        takes(2, 2, true);
-        return [this, what, wanted = t[2].text](int line) {
-            const QStringList& made = what == "sound" ? services_.sounds : services_.shellTargets;
-            int& checked = what == "sound" ? soundsChecked_ : shellChecked_;
-            if (checked >= made.size())
-                fail(line, what + " " + quoted(wanted), "no " + what);
-            else if (made[checked++] != wanted)
-                fail(line, what + " " + quoted(wanted), what + " " + quoted(made[checked - 1]));
+    if (QStringList{"sound", "shell", "beep", "nosound", "nobeep"}.contains(what)) {
+        // The oldest one made and not yet checked, or none left unchecked.
+        const bool none = what.startsWith("no");
+        const QString kind = none ? what.mid(2) : what;
+        const bool text = !none && kind != "beep";
+        takes(text ? 2 : 1, text ? 2 : 1, text);
+        auto name = [kind](const QString& one) {
+            return kind == "beep" ? "a beep" : kind + " " + quoted(one);
         };
-    }
-    if (what == "nosound" || what == "beep" || what == "nobeep") {
-        takes(1, 1, false);
-        return [this, what](int line) {
-            if (what == "nosound" && soundsChecked_ < services_.sounds.size())
-                fail(line, "no sound", "sound " + quoted(services_.sounds[soundsChecked_]));
-            if (what == "beep" && beepsChecked_++ >= services_.beeps)
-                fail(line, "a beep", "none");
-            if (what == "nobeep" && beepsChecked_ < services_.beeps)
-                fail(line, "no beep", QString("%1 beep(s)").arg(services_.beeps - beepsChecked_));
+        return [this, kind, none, name, wanted = text ? t[2].text : kind](int line) {
+            const QStringList all = made(kind);
+            qsizetype& checked = checked_[kind];
+            if (none && checked < all.size())
+                fail(line, "no " + kind, name(all[checked]));
+            else if (!none && checked >= all.size())
+                fail(line, name(wanted), "no " + kind);
+            else if (!none && all[checked++] != wanted)
+                fail(line, name(wanted), name(all[checked - 1]));
         };
     }
     if (what == "modal" || what == "nomodal") {

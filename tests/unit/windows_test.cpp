@@ -36,11 +36,6 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     // The empty picture lies in front of the holes, the burst behind them until a hit.
     EXPECT_GT(depth(*form1.Image4), depth(form1.Image3[0]));
     EXPECT_LT(depth(*form1.Image1), depth(form1.Image3[0]));
-    for (QObject* child : form1.surface->children()) {
-        if (child != form1.Command1 && child->isWidgetType()) {
-            EXPECT_LT(depth(*static_cast<QWidget*>(child)), depth(*form1.Command1));
-        }
-    }
     // The grid counters of player 2 lie over the score boxes.
     EXPECT_GT(depth(form1.Label8[0]), depth(form1.Label5[0]));
     // "Apoyos" puts the markers behind everything; a hit brings the burst
@@ -51,6 +46,12 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     form1.game().display().Hole[0] = 3;
     testkit::click(form1.Image3[0]);
     EXPECT_GT(depth(*form1.Image1), depth(form1.Image2[2])); // the front of the field
+    // The start button stays over everything.
+    for (QObject* child : form1.surface->children()) {
+        if (child != form1.Command1 && child->isWidgetType()) {
+            EXPECT_LT(depth(*static_cast<QWidget*>(child)), depth(*form1.Command1));
+        }
+    }
     // The score panel beside the field shows the window's colour.
     QImage shot(form1.surface->size(), QImage::Format_RGB32);
     shot.fill(Qt::red);
@@ -59,37 +60,27 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
 }
 
 TEST_F(OpenWindow, HeroPosesStandAtTheirPlacesSizedToTheirPicturesInMirrorPairs) {
-    struct Place {
-        ControlArray<Image>& sprites;
-        int index, left, top;
-    };
-    const Place places[] = {
-        {form1.Mira, 0, 2700, 1600},    {form1.Mira, 1, 2700, 1600},
-        {form1.Prepara, 0, 3120, 1440}, {form1.Prepara, 1, 2200, 1440},
-        {form1.Prepara, 2, 2880, 2040}, {form1.Prepara, 3, 2000, 2040},
-        {form1.Prepara, 4, 1920, 1440}, {form1.Prepara, 5, 3020, 1440},
-        {form1.Pega, 0, 1920, 2400},    {form1.Pega, 1, 1920, 2400},
-        {form1.Pega, 2, 1600, 2280},    {form1.Pega, 3, 3600, 2280},
-        {form1.Pega, 4, 1920, 1120},    {form1.Pega, 5, 2880, 1120},
-        {form1.Pega, 6, 1600, 1880},    {form1.Pega, 7, 1900, 1880},
-        {form1.Pega, 8, 1920, 1200},    {form1.Pega, 9, 2880, 1200},
-        {form1.Golpe, 0, 1920, 1920},   {form1.Golpe, 1, 2040, 1920},
-    };
-    for (const Place& p : places) {
-        const Image& pose = p.sprites[p.index];
-        SCOPED_TRACE(pose.objectName().toStdString() + std::to_string(p.index));
-        EXPECT_EQ(pose.left(), p.left);
-        EXPECT_EQ(pose.top(), p.top);
-        ASSERT_TRUE(pose.picture());
-        EXPECT_EQ(pose.widthTwips(), pose.picture()->pixels().width() * 15);
-        EXPECT_EQ(pose.heightTwips(), pose.picture()->pixels().height() * 15);
-        EXPECT_FALSE(pose.stretch());
-        if (p.index % 2 == 1 && &p.sprites != &form1.Golpe) {
-            const Image& pair = p.sprites[p.index - 1];
-            EXPECT_EQ(pose.picture()->resource(), pair.picture()->resource());
-            EXPECT_NE(pose.picture()->mirrored(), pair.picture()->mirrored());
+    // Each pose's Left and Top; its size is its picture's, never stretched.
+    auto places = [](const ControlArray<Image>& poses, bool pairs) {
+        std::string shown;
+        for (int i = 0; i < poses.count(); ++i) {
+            const Image& pose = poses[i];
+            shown += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
+            EXPECT_EQ(QSize(pose.widthTwips(), pose.heightTwips()), pose.picture()->pixels() * 15);
+            EXPECT_FALSE(pose.stretch());
+            if (pairs && i % 2 == 1) { // the odd one the even one's mirror image
+                EXPECT_EQ(pose.picture()->resource(), poses[i - 1].picture()->resource());
+                EXPECT_TRUE(pose.picture()->mirrored() && !poses[i - 1].picture()->mirrored());
+            }
         }
-    }
+        return shown;
+    };
+    EXPECT_EQ(places(form1.Mira, true), "2700,1600 2700,1600 ");
+    EXPECT_EQ(places(form1.Prepara, true),
+              "3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 3020,1440 ");
+    EXPECT_EQ(places(form1.Pega, true), "1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 "
+                                        "2880,1120 1600,1880 1900,1880 1920,1200 2880,1200 ");
+    EXPECT_EQ(places(form1.Golpe, false), "1920,1920 2040,1920 ");
 }
 
 TEST_F(OpenWindow, ShowsTheTrainingsMissesAndTargetBoxAsTheGameHasThem) {
