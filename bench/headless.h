@@ -11,9 +11,7 @@
 namespace trompalo::bench {
 
 inline void beforeApplication() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    testkit::quietPlatformNotes();
+    testkit::headlessAndQuiet();
 }
 
 inline void afterApplication(QApplication& app) {

@@ -745,9 +745,7 @@ std::optional<Value> Runner::read(const Ref& ref, QString& why) const {
 } // namespace trompalo::scenario
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    trompalo::testkit::quietPlatformNotes();
+    trompalo::testkit::headlessAndQuiet();
     QApplication app(argc, argv);
     trompalo::setUpApplication(app);
     if (argc < 2) {

@@ -19,7 +19,9 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
 
 } // namespace
 
-void quietPlatformNotes() {
+void headlessAndQuiet() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     previous = qInstallMessageHandler(handler);
 }
 

@@ -1,9 +1,11 @@
-// Keeps the test output to what the tests say: drops the offscreen platform's
-// notes about window-manager features it does not have.
+// Before the QApplication of a test or bench program: the offscreen platform
+// unless QT_QPA_PLATFORM names another, and the output kept to what the
+// program says (the offscreen platform's notes about window-manager features
+// it does not have are dropped).
 #pragma once
 
 namespace trompalo::testkit {
 
-void quietPlatformNotes();
+void headlessAndQuiet();
 
 } // namespace trompalo::testkit

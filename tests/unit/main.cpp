@@ -7,9 +7,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    trompalo::testkit::quietPlatformNotes();
+    trompalo::testkit::headlessAndQuiet();
     QApplication app(argc, argv);
     trompalo::setUpApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
