@@ -38,6 +38,15 @@ QSize CommandButton::sizeHint() const {
     return size();
 }
 
+QRect CommandButton::textArea() const {
+    const int margin = scaledPixels(4);
+    return rect().adjusted(margin, margin, -margin, -margin);
+}
+
+const QFont& CommandButton::shownFont() const {
+    return fitted_.fit(font(), text(), textArea().size(), kTextFlags);
+}
+
 void CommandButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -49,13 +58,13 @@ void CommandButton::paintEvent(QPaintEvent*) {
         const int edge = scaledPixels(1);
         painter.fillRect(inner.adjusted(-edge, -edge, edge, edge), face_);
     }
-    const int margin = scaledPixels(4);
-    QRect area = rect().adjusted(margin, margin, -margin, -margin);
+    QRect area = textArea();
     if (isDown())
         area.translate(scaledPixels(1), scaledPixels(1));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.setFont(shownFont());
+    painter.drawText(area, kTextFlags, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -2,6 +2,8 @@
 // wraps to the button's width, with an optional coloured face.
 #pragma once
 
+#include "platform/fonts.h"
+
 #include <QPushButton>
 
 namespace trompalo {
@@ -20,12 +22,20 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where the caption is drawn and in which font, in the button's pixels:
+    // inside its edge, in its own font, or in the largest smaller size of it
+    // that holds every line.
+    QRect textArea() const;
+    const QFont& shownFont() const;
+    static constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString caption_;
     QColor face_;
+    mutable FittedFont fitted_;
 };
 
 } // namespace trompalo

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -165,6 +166,13 @@ void applyPlace(QWidget& widget) {
     const int room = widget.parentWidget()->width() - x - scaledPixels(2);
     if (widget.sizeHint().width() > widget.width())
         widget.resize(std::min(widget.sizeHint().width(), room), widget.height());
+    // Wider still than the room: a smaller font rather than a caption cut.
+    QFont font = widget.font();
+    for (int pixels = QFontInfo(font).pixelSize();
+         widget.sizeHint().width() > widget.width() && pixels > 1;) {
+        font.setPixelSize(--pixels);
+        widget.setFont(font);
+    }
 }
 
 void applySize(QWidget& widget) {

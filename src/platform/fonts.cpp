@@ -3,6 +3,8 @@
 #include "platform/scale.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QStringList>
 #include <QWidget>
 
@@ -53,6 +55,35 @@ QFont scaledFont(const QFont& layout) {
 void setLayoutFont(QWidget& widget, const QFont& layout) {
     widget.setProperty(kLayoutFont, layout);
     widget.setFont(scaledFont(layout));
+}
+
+namespace {
+
+bool fits(const QFont& font, const QString& text, QSizeF area, int flags) {
+    const QRectF needed =
+        QFontMetricsF(font).boundingRect(QRectF(QPointF(0, 0), area), flags, text);
+    // (a hair of slack for the rounding of the metrics)
+    return needed.width() <= area.width() + 0.01 && needed.height() <= area.height() + 0.01;
+}
+
+} // namespace
+
+const QFont& FittedFont::fit(const QFont& font, const QString& text, QSizeF area, int flags) {
+    if (flags == flags_ && area == area_ && text == text_ && font == font_)
+        return fitted_;
+    font_ = font;
+    text_ = text;
+    area_ = area;
+    flags_ = flags;
+    fitted_ = font;
+    if (text.isEmpty() || fits(font, text, area, flags))
+        return fitted_;
+    // One pixel smaller at a time: a caption outgrows its control by a few.
+    int pixels = QFontInfo(font).pixelSize();
+    do
+        fitted_.setPixelSize(--pixels);
+    while (pixels > 1 && !fits(fitted_, text, area, flags));
+    return fitted_;
 }
 
 QFont layoutApplicationFont() {

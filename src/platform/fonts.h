@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QFont>
+#include <QSizeF>
+#include <QString>
 
 class QWidget;
 
@@ -29,6 +31,23 @@ void setLayoutFont(QWidget& widget, const QFont& layout);
 
 // The application's font as at 100 %.
 QFont layoutApplicationFont();
+
+// Text that must be shown whole in a control: the control's own font where
+// every line fits the area, else the largest smaller size of it that holds them
+// all (font and area in the same pixels; flags as for QPainter::drawText, word
+// wrap included). The last answer is kept: asking again for the same costs a
+// comparison.
+class FittedFont {
+public:
+    const QFont& fit(const QFont& font, const QString& text, QSizeF area, int flags);
+
+private:
+    QFont font_;
+    QString text_;
+    QSizeF area_;
+    int flags_ = -1;
+    QFont fitted_;
+};
 
 // Makes the game's family the application's own (menus and dialogs use it too,
 // so that one family of fonts is looked up and loaded). Called once at start-up.

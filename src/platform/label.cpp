@@ -1,6 +1,5 @@
 #include "platform/label.h"
 
-#include "platform/fonts.h"
 #include "platform/twips.h"
 
 #include <QFontMetrics>
@@ -9,7 +8,9 @@
 namespace trompalo {
 
 Label::Label(QWidget* parent, const QString& name, int index) : Control(parent, name, index) {
-    font_ = layoutApplicationFont();
+    // The caption's font is the label's own, in the layout's pixels: the
+    // application's font at the window scale never replaces it.
+    setFont(layoutApplicationFont());
 }
 
 void Label::setCaption(const QString& caption) {
@@ -48,15 +49,17 @@ void Label::setAlignment(Qt::Alignment alignment) {
 }
 
 void Label::setCaptionFont(const QFont& font) {
-    font_ = font;
+    setFont(font);
     fitToCaption();
     update();
 }
 
 void Label::setUnderline(bool underline) {
-    if (font_.underline() == underline)
+    if (font().underline() == underline)
         return;
-    font_.setUnderline(underline);
+    QFont underlined = font();
+    underlined.setUnderline(underline);
+    setFont(underlined);
     update();
 }
 
@@ -69,7 +72,7 @@ void Label::fitToCaption() {
     if (!autoSize_)
         return;
     // Measured in the layout's pixels: the size in twips is the same at every scale.
-    const QFontMetrics metrics(font_);
+    const QFontMetrics metrics(font());
     const int w = metrics.horizontalAdvance(caption_) + (border_ ? 4 : 0);
     const int h = metrics.height() + (border_ ? 4 : 0);
     setWidthTwips(w * kTwipsPerPixel);
@@ -84,39 +87,52 @@ void Label::copyPropertiesFrom(const Label& other) {
     opaque_ = other.opaque_;
     border_ = other.border_;
     alignment_ = other.alignment_;
-    font_ = other.font_;
+    setFont(other.font());
     autoSize_ = other.autoSize_;
     update();
 }
 
+QRectF Label::textArea() const {
+    const double scale = windowScale();
+    QRectF area(QPointF(0, 0), QSizeF(size()) / scale);
+    if (border_) {
+        const double t = scaledPixels(1) / scale;
+        area.adjust(2 * t, 2 * t, -2 * t, -2 * t);
+    }
+    return area;
+}
+
+int Label::textFlags() const {
+    return static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap);
+}
+
+const QFont& Label::shownFont() const {
+    return fitted_.fit(font(), caption_, textArea().size(), textFlags());
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QRect area = rect();
     if (opaque_)
-        painter.fillRect(area, backColor_);
+        painter.fillRect(rect(), backColor_);
     if (border_) {
         // A thin sunken frame, each of its lines a pixel of the layout thick.
         const int t = scaledPixels(1);
-        const int w = area.width();
-        const int h = area.height();
+        const int w = width();
+        const int h = height();
         painter.fillRect(0, 0, w, t, QColor(128, 128, 128));
         painter.fillRect(0, 0, t, h, QColor(128, 128, 128));
         painter.fillRect(t, t, w - 2 * t, t, QColor(64, 64, 64));
         painter.fillRect(t, t, t, h - 2 * t, QColor(64, 64, 64));
         painter.fillRect(0, h - t, w, t, QColor(223, 223, 223));
         painter.fillRect(w - t, 0, t, h, QColor(223, 223, 223));
-        area.adjust(2 * t, 2 * t, -2 * t, -2 * t);
     }
     if (caption_.isEmpty())
         return;
-    // The caption is laid out in the layout's pixels and drawn at the scale:
-    // it breaks into the same lines at every size.
     const double scale = windowScale();
     painter.scale(scale, scale);
-    painter.setFont(font_);
+    painter.setFont(shownFont());
     painter.setPen(foreColor_);
-    painter.drawText(QRectF(QPointF(area.topLeft()) / scale, QSizeF(area.size()) / scale),
-                     static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap), caption_);
+    painter.drawText(textArea(), textFlags(), caption_);
 }
 
 } // namespace trompalo

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/fonts.h"
 
 #include <QColor>
 #include <QFont>
@@ -22,19 +23,24 @@ public:
     void setBackColor(const QColor& color);
     QColor foreColor() const { return foreColor_; }
     void setForeColor(const QColor& color);
-    bool opaque() const { return opaque_; }
     void setOpaque(bool opaque);
     bool border() const { return border_; }
     void setBorder(bool border);
-    Qt::Alignment alignment() const { return alignment_; }
     void setAlignment(Qt::Alignment alignment);
-    const QFont& captionFont() const { return font_; }
     void setCaptionFont(const QFont& font);
-    bool underline() const { return font_.underline(); }
+    bool underline() const { return font().underline(); }
     void setUnderline(bool underline);
     // The label sizes itself to its caption (one line).
-    bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
+    // (the caption's font is the widget's font())
+
+    // Where the caption is laid out and in which font, in the layout's pixels
+    // (it is drawn at the window scale, so it breaks into the same lines at
+    // every size): inside the border, in the label's font, or in the largest
+    // smaller size of it that holds every line.
+    QRectF textArea() const;
+    const QFont& shownFont() const;
+    int textFlags() const;
 
     void copyPropertiesFrom(const Label& other);
 
@@ -50,8 +56,8 @@ private:
     bool opaque_ = true;
     bool border_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
-    QFont font_;
     bool autoSize_ = false;
+    mutable FittedFont fitted_;
 };
 
 } // namespace trompalo
