@@ -1,21 +1,20 @@
 #include "dialogs/form3.h"
 
 #include "platform/fonts.h"
-#include "window/form1.h"
 
-#include <QEvent>
 #include <QKeyEvent>
 
 #include <array>
 
 namespace trompalo {
 
-Form3::Form3(Form1& form1) : QDialog(&form1), form1_(form1) {
+Form3::Form3(QWidget& owner, const ControlArray<Image>& cast)
+    : ActivatedDialog(owner), cast_(cast) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Puntos"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(form1.windowIcon());
+    setWindowIcon(owner.windowIcon());
     fixSizeTwips(*this, 4785, 3615); // 319 x 241 pixels at 100 %
 
     surface = new Surface(this);
@@ -70,18 +69,6 @@ Form3::Form3(Form1& form1) : QDialog(&form1), form1_(form1) {
     Line4 = lines[3];
 }
 
-bool Form3::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QDialog::event(event);
-}
-
-void Form3::showEvent(QShowEvent* event) {
-    // Shown without a window manager to activate it, the legend fills in all the same.
-    Form_Activate();
-    QDialog::showEvent(event);
-}
-
 void Form3::keyPressEvent(QKeyEvent* event) {
     // Only the close button closes the legend: Escape is no way out here.
     if (event->key() == Qt::Key_Escape)
@@ -92,7 +79,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 
 void Form3::Form_Activate() {
     for (int i = 0; i < 12; ++i)
-        Image1[i].setPicture(form1_.Image2[i].picture());
+        Image1[i].setPicture(cast_[i].picture());
 }
 
 } // namespace trompalo

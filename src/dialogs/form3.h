@@ -2,22 +2,21 @@
 // very pictures of the game window's cast.
 #pragma once
 
+#include "dialogs/activated_dialog.h"
 #include "platform/control_array.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/shape.h"
 #include "platform/surface.h"
 
-#include <QDialog>
-
 namespace trompalo {
 
-class Form1;
-
-class Form3 : public QDialog {
+class Form3 : public ActivatedDialog {
     Q_OBJECT
 public:
-    explicit Form3(Form1& form1);
+    // cast: the game window's cast, whose pictures the legend shows as they
+    // are when it is activated.
+    Form3(QWidget& owner, const ControlArray<Image>& cast);
 
     Surface* surface;
     ControlArray<Image> Image1{"Image1"};
@@ -28,14 +27,11 @@ public:
     Line* Line4;
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void Form_Activate() override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Activate();
-
-    Form1& form1_;
+    const ControlArray<Image>& cast_;
 };
 
 } // namespace trompalo

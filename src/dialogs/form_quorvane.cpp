@@ -2,7 +2,6 @@
 
 #include "platform/fonts.h"
 #include "platform/services.h"
-#include "window/form1.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -37,7 +36,8 @@ void linkStyle(Label& link) {
 
 } // namespace
 
-FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
+FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Picture logo)
+    : ActivatedDialog(owner), owner_(owner), services_(services), icon_(std::move(icon)) {
     setObjectName(QStringLiteral("FormQuorvane"));
     // No title bar: the window is a card with a thin white outline.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -66,7 +66,7 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
 
     imgLogo = new Image(s, QStringLiteral("imgLogo"));
     imgLogo->setBoundsTwips(405, 810, 3450, 3435);
-    imgLogo->setPicture(form1.picture(PictureId::MakerLogo));
+    imgLogo->setPicture(std::move(logo));
     imgLogo->setVisible(true);
 
     lblTexEmail =
@@ -100,30 +100,21 @@ FormQuorvane::FormQuorvane(Form1& form1) : QDialog(&form1), form1_(form1) {
     lblURL->onMouseMove = [this](const MouseArgs&) { lblURL_MouseMove(); };
 }
 
-bool FormQuorvane::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    return QDialog::event(event);
-}
-
 void FormQuorvane::showEvent(QShowEvent* event) {
     // Over the game window, or on the screen for the splash shown before it.
     QRect frame(QPoint(0, 0), size());
-    if (form1_.isVisible())
-        frame.moveCenter(form1_.frameGeometry().center());
+    if (owner_.isVisible())
+        frame.moveCenter(owner_.frameGeometry().center());
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
-    // The window may be shown without the window system activating it (no
-    // window manager): it takes the game's title and icon all the same.
-    Form_Activate();
-    QDialog::showEvent(event);
+    ActivatedDialog::showEvent(event);
 }
 
 void FormQuorvane::Form_Activate() {
-    lblTitulo->setCaption(form1_.windowTitle());
-    imgIcono->setPicture(form1_.iconPicture());
-    setWindowIcon(form1_.windowIcon());
+    lblTitulo->setCaption(owner_.windowTitle());
+    imgIcono->setPicture(icon_);
+    setWindowIcon(owner_.windowIcon());
 }
 
 void FormQuorvane::Form_Click() {
@@ -142,11 +133,11 @@ void FormQuorvane::Form_MouseMove() {
 }
 
 void FormQuorvane::lblMail_Click() {
-    form1_.services().openDocument(QStringLiteral("mailto:") + lblMail->caption());
+    services_.openDocument(QStringLiteral("mailto:") + lblMail->caption());
 }
 
 void FormQuorvane::lblURL_Click() {
-    form1_.services().openDocument(QStringLiteral("http://") + lblURL->caption());
+    services_.openDocument(QStringLiteral("http://") + lblURL->caption());
 }
 
 void FormQuorvane::lblMail_MouseMove() {

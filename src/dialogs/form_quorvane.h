@@ -3,21 +3,24 @@
 // hint that a click closes it. Shown as a splash at start-up and from the menu.
 #pragma once
 
+#include "dialogs/activated_dialog.h"
 #include "platform/image.h"
 #include "platform/label.h"
+#include "platform/picture.h"
 #include "platform/shape.h"
 #include "platform/surface.h"
 
-#include <QDialog>
-
 namespace trompalo {
 
-class Form1;
+class Services;
 
-class FormQuorvane : public QDialog {
+class FormQuorvane : public ActivatedDialog {
     Q_OBJECT
 public:
-    explicit FormQuorvane(Form1& form1);
+    // owner: the game window, whose title and icon it shows; icon: the
+    // picture of that icon; logo: the maker's. The links open through the
+    // services.
+    FormQuorvane(QWidget& owner, Services& services, Picture icon, Picture logo);
 
     Surface* surface;
     Shape* shpMarco;
@@ -33,12 +36,11 @@ public:
     Label* lblClick;
 
 protected:
-    bool event(QEvent* event) override;
+    void Form_Activate() override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Activate();
     void Form_Click();
     void Form_MouseMove();
     void lblMail_Click();
@@ -46,7 +48,9 @@ private:
     void lblMail_MouseMove();
     void lblURL_MouseMove();
 
-    Form1& form1_;
+    QWidget& owner_;
+    Services& services_;
+    Picture icon_;
 };
 
 } // namespace trompalo

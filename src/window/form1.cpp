@@ -1,8 +1,6 @@
 // The game window: construction, start-up, and its events handed to the game.
 #include "window/form1.h"
 
-#include "dialogs/form2.h"
-#include "dialogs/form_quorvane.h"
 #include "platform/services.h"
 #include "window/window_size.h"
 
@@ -31,8 +29,6 @@ Form1::Form1(Services& services) : services_(services) {
 
     WindowSize::of(*this).applySaved();
 }
-
-Form1::~Form1() = default;
 
 const Picture& Form1::picture(PictureId id) const {
     return pictures_.at(static_cast<std::size_t>(id));
@@ -63,8 +59,7 @@ void Form1::Form_Load() {
     PlaceHeroSprites();
     showGame();
     // The About window greets the player before the game window appears.
-    FormQuorvane splash(*this);
-    services_.showModal(splash);
+    showAbout();
 }
 
 void Form1::Timer1_Timer() {

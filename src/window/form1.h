@@ -19,7 +19,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
 #include <vector>
 
 namespace trompalo {
@@ -31,7 +30,6 @@ class Form1 : public QMainWindow, private Host {
     Q_OBJECT
 public:
     explicit Form1(Services& services);
-    ~Form1() override;
 
     // Start-up: runs once, before the window is shown; ends with the splash.
     void Form_Load();
@@ -39,8 +37,6 @@ public:
     Services& services() const { return services_; }
     Game& game() { return game_; }
     const Game& game() const { return game_; }
-    // The one options dialog of the run, once "Nuevo" has made it.
-    Form2* form2() const { return form2_.get(); }
 
     // The game's pictures, shared by every control that shows them.
     const Picture& picture(PictureId id) const;
@@ -115,6 +111,7 @@ private:
     void MnuS_Click();
     void MnuHow_Click();
     void MnuAbout_Click();
+    void showAbout(); // the About window, modal: the splash or the menu's
 
     // window/show_game.cpp: the game on the controls, and the game's host
     void showGame();
@@ -131,8 +128,8 @@ private:
     Services& services_;
     Game game_{*this};
     std::vector<Picture> pictures_;
-    std::unique_ptr<Form2> form2_;
-    int boardShown_ = 0; // the game's board serial last shown
+    Form2* form2_ = nullptr; // the options dialog, once "Nuevo" has made it
+    int boardShown_ = 0;     // the game's board serial last shown
     std::size_t marksShown_ = 0;
 };
 

@@ -10,8 +10,9 @@ namespace trompalo {
 
 void Form1::MnuNew_Click() {
     game_.StopPlay();
+    // Made once, owned by the game window; its buttons only hide it.
     if (!form2_)
-        form2_ = std::make_unique<Form2>(this, game_.module1());
+        form2_ = new Form2(this, game_.module1());
     services_.showModal(*form2_);
     if (form2_->resultText() == QLatin1String("Nuevo"))
         game_.NewGame();
@@ -33,7 +34,7 @@ void Form1::MnuApo_Click() {
 }
 
 void Form1::MnuPuntos_Click() {
-    Form3 legend(*this);
+    Form3 legend(*this, Image2);
     services_.showModal(legend);
 }
 
@@ -46,7 +47,11 @@ void Form1::MnuHow_Click() {
 }
 
 void Form1::MnuAbout_Click() {
-    FormQuorvane about(*this);
+    showAbout();
+}
+
+void Form1::showAbout() {
+    FormQuorvane about(*this, services_, iconPicture(), picture(PictureId::MakerLogo));
     services_.showModal(about);
 }
 

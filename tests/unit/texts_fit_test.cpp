@@ -124,8 +124,8 @@ TEST_F(TextsFit, TheScoreBoxesAndCountersShowTheirLargestNumbersWhole) {
 TEST_F(TextsFit, TheDialogsShowEveryCaptionWhole) {
     Module1 settings;
     Form2 options(&form1, settings);
-    Form3 legend(form1);
-    FormQuorvane about(form1);
+    Form3 legend(form1, form1.Image2);
+    FormQuorvane about(form1, services, form1.iconPicture(), form1.picture(PictureId::MakerLogo));
     about.show();
     legend.show();
     for (const double scale : kScales) {

@@ -112,7 +112,7 @@ TEST_F(OpenWindow, HasItsTitleAFixedBorderAndTheHolesRingTheField) {
 
 TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
     form1.show();
-    FormQuorvane about(form1);
+    FormQuorvane about(form1, services, form1.iconPicture(), form1.picture(PictureId::MakerLogo));
     about.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(about.lblTitulo->caption(), form1.windowTitle());
