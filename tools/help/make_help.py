@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the game's help page, assets/Instrucciones.htm.
 
 The page is written by hand in tools/help/Instrucciones.template.htm. Every
@@ -114,10 +117,10 @@ def build():
     leftover = re.search(r"\{\{[^}]*\}\}?", page)
     if leftover:
         raise HelpError("malformed marker %r in the template" % leftover.group(0))
-    # The note goes right after the doctype line.
-    first, newline, rest = page.partition("\n")
-    if first.lower().startswith("<!doctype"):
-        page = first + newline + GENERATED_NOTE + rest
+    # The note goes right after the doctype line (below the licence header).
+    doctype = re.search(r"^<!doctype[^\n]*\n", page, re.I | re.M)
+    if doctype:
+        page = page[:doctype.end()] + GENERATED_NOTE + page[doctype.end():]
     else:
         page = GENERATED_NOTE + page
     return page.encode("utf-8")
