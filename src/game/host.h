@@ -31,7 +31,9 @@ public:
     virtual bool confirm(const std::string& text) = 0;
 
     // The window shows the game as it stands, then lets the window system
-    // deliver and paint what is pending (a tick may arrive in there).
+    // paint and deliver the timer's pending events (a tick may arrive in
+    // there), but never the player's input: no routine of the game runs
+    // inside another because of a click, a key or a menu choice.
     virtual void processEvents() = 0;
 };
 

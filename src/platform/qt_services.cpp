@@ -7,6 +7,7 @@
 #include "platform/program_files.h"
 #include "platform/timer.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -105,7 +106,17 @@ void QtServices::showModal(QDialog& window) {
 }
 
 void QtServices::processEvents() {
-    QCoreApplication::processEvents();
+    processEventsButInput();
+}
+
+void processEventsButInput() {
+    // A click, key or menu choice handled here would run a game routine inside
+    // the one that asked: the player's input waits in the queue until it returns.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // What was held back is delivered at the next turn of the event loop, not
+    // at the next event of the window system.
+    if (QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher())
+        dispatcher->wakeUp();
 }
 
 namespace {

@@ -53,6 +53,11 @@ private:
     QString settingsFile_;
 };
 
+// Delivers the pending timer and paint events (the windows repaint), but not
+// the player's input: clicks, keys and menu choices wait, not lost, until the
+// routine that asked has returned.
+void processEventsButInput();
+
 // The target opened for a shell request: a file of the program's folder or an
 // address. Empty when the request is neither (nothing is opened then).
 QString shellTarget(const QString& target);

@@ -63,7 +63,8 @@ public:
     virtual void beep() = 0;
     // Shows a window modally; returns when it has been hidden or closed.
     virtual void showModal(QDialog& window) = 0;
-    // Lets the window system deliver and paint what is pending.
+    // Lets the windows repaint and the timer's pending events through; the
+    // player's input waits until the routine that asked has returned.
     virtual void processEvents() = 0;
 
     // Makes the timer fire every interval while its interval is not 0.

@@ -28,13 +28,20 @@ fail() {
 check_tree() {
     local share="$1/share" program="$1/$2/trompalo"
     local desktop="$1/share/applications/$id.desktop" metainfo="$1/share/metainfo/$id.metainfo.xml"
-    for file in "$program" "$share/games/trompalo/"{golpe6.wav,zoop.wav,puño.wav,Instrucciones.htm} \
+    for file in "$program" "$share/games/trompalo/"{golpe6.wav,zoop.wav,puño.wav} \
+        "$share/games/trompalo/"{Instrucciones.htm,Instrucciones_en.htm} \
         "$desktop" "$metainfo" "$share/icons/hicolor/scalable/apps/$id.svg" \
-        "$share/icons/hicolor/"{48x48,256x256}"/apps/$id.png" "$share/man/man6/trompalo.6.gz" \
+        "$share/icons/hicolor/"{48x48,256x256}"/apps/$id.png" \
+        "$share/man/man6/trompalo.6.gz" "$share/man/es/man6/trompalo.6.gz" \
         "$share/doc/trompalo/copyright" "$share/doc/trompalo/changelog.gz"; do
         [ -s "$file" ] || fail "missing or empty: ${file#"$work"/}"
     done
     [ -x "$program" ] || fail "${program#"$work"/} is not executable"
+    # The help pages and the manual pages, each in its place's language.
+    grep -q '<html lang="es">' "$share/games/trompalo/Instrucciones.htm" || fail "Instrucciones.htm is not Spanish"
+    grep -q '<html lang="en">' "$share/games/trompalo/Instrucciones_en.htm" || fail "Instrucciones_en.htm is not English"
+    zgrep -qx '\.SH NAME' "$share/man/man6/trompalo.6.gz" || fail "man6/trompalo.6.gz is not English"
+    zgrep -qx '\.SH NOMBRE' "$share/man/es/man6/trompalo.6.gz" || fail "es/man6/trompalo.6.gz is not Spanish"
     file "$share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' || fail "icon size"
     # The desktop entry starts the program by name and shows the icon of the
     # application id; the metainfo, checked with the desktop entry it launches,

@@ -4,6 +4,7 @@
 #include "scripted_services.h"
 
 #include "platform/message_box.h"
+#include "platform/qt_services.h"
 #include "platform/timer.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ MsgAnswer ScriptedServices::messageBox(QWidget* owner, const QString& text, MsgB
 }
 
 void ScriptedServices::processEvents() {
-    QCoreApplication::processEvents();
+    processEventsButInput();
 }
 
 } // namespace trompalo::testkit

@@ -2,19 +2,24 @@
 # SPDX-FileCopyrightText: 2026 Quorvane
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Builds the game's help page, assets/Instrucciones.htm.
+"""Builds the game's help pages, assets/Instrucciones*.htm.
 
-The page is written by hand in tools/help/Instrucciones.template.htm. Every
-marker {{name}} in it becomes an <img> whose picture is the game's own
-assets/pictures/<file>.svg, embedded as a data: URI, so the result is one file
-that any browser opens with nothing else beside it.
+Each page is written by hand as a template in tools/help: the Spanish one,
+Instrucciones.template.htm, becomes assets/Instrucciones.htm; a translation,
+Instrucciones_<lang>.template.htm, becomes assets/Instrucciones_<lang>.htm,
+the page "Ayuda -> Instrucciones" opens when the game is in that language.
+Every marker {{name}} in a template becomes an <img> whose picture is the
+game's own assets/pictures/<file>.svg, embedded as a data: URI, so each page
+is one file that any browser opens with nothing else beside it.
 
 A marker names a picture by a short name (c00 to c13, stroke, cross, ring,
 fist, icon, pin) or by the SVG file name without ".svg" (c00-caped-hero).
-{{name@W}} draws it W pixels wide instead of its usual width.
+{{name@W}} draws it W pixels wide instead of its usual width. Its alt text is
+in the page's language (the lang of its <html> element), in English where
+PICTURE_TABLE has none in that language.
 
-    python3 tools/help/make_help.py           # writes assets/Instrucciones.htm
-    python3 tools/help/make_help.py --check   # exit 1 if that file is stale
+    python3 tools/help/make_help.py           # writes every page
+    python3 tools/help/make_help.py --check   # exit 1 if a page is stale
 
 Python 3 standard library only.
 """
@@ -26,65 +31,104 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
-TEMPLATE = ROOT / "tools" / "help" / "Instrucciones.template.htm"
-OUTPUT = ROOT / "assets" / "Instrucciones.htm"
-PICTURES = ROOT / "assets" / "pictures"
+TEMPLATES = ROOT / "tools" / "help"
+ASSETS = ROOT / "assets"
+PICTURES = ASSETS / "pictures"
 
-# Short marker -> (SVG file name without ".svg", usual width in px, alt text).
+# The pages' names: the Spanish page has no language in its name.
+SOURCE_LANGUAGE = "es"
+TEMPLATE_NAME = re.compile(r"Instrucciones(?:_([A-Za-z]{2,3}(?:_[A-Za-z0-9]+)?))?\.template\.htm")
+PAGE_NAME = re.compile(r"Instrucciones(?:_[^.]*)?\.htm")
+
+# Short marker -> (SVG file name without ".svg", usual width in px,
+# {language: alt text}).
 PICTURE_TABLE = {
-    "c00": ("c00-caped-hero", 44, "El héroe de la capa"),
-    "c01": ("c01-rock-strongman", 44, "El forzudo de piel de roca"),
-    "c02": ("c02-green-giant", 44, "El gigante verde"),
-    "c03": ("c03-blue-helmet", 44, "El héroe del casco azul"),
-    "c04": ("c04-flaming-man", 44, "El hombre en llamas"),
-    "c05": ("c05-armoured-hero", 44, "El héroe de la armadura roja y dorada"),
-    "c06": ("c06-winged-helmet", 44, "El héroe del casco con alas"),
-    "c07": ("c07-pointed-ears", 44, "El héroe de las orejas puntiagudas"),
-    "c08": ("c08-tiara-heroine", 44, "La heroína de la tiara"),
-    "c09": ("c09-big-nose", 44, "El narizotas del puño"),
-    "c10": ("c10-big-nose-2", 44, "El narizotas del puño, enfadado"),
-    "c11": ("c11-headphones-boy", 44, "El chaval de los cascos"),
-    "c12": ("c12-stop-sign", 44, "La señal de STOP"),
-    "c13": ("c13-hourglass", 44, "El reloj de arena"),
-    "stroke": ("mark-stroke", 32, "Raya"),
-    "cross": ("mark-cross", 32, "Cruz"),
-    "ring": ("mark-ring", 32, "Aro"),
-    "fist": ("fist", 40, "Puño de los golpes que quedan"),
-    "icon": ("icon", 48, "Icono de Trompalo"),
-    "pin": ("rolling-pin-2", 182, "La señora del rodillo castiga al héroe"),
+    "c00": ("c00-caped-hero", 44, {"es": "El héroe de la capa", "en": "The caped hero"}),
+    "c01": ("c01-rock-strongman", 44,
+            {"es": "El forzudo de piel de roca", "en": "The strongman with skin of rock"}),
+    "c02": ("c02-green-giant", 44, {"es": "El gigante verde", "en": "The green giant"}),
+    "c03": ("c03-blue-helmet", 44,
+            {"es": "El héroe del casco azul", "en": "The hero in the blue helmet"}),
+    "c04": ("c04-flaming-man", 44, {"es": "El hombre en llamas", "en": "The man on fire"}),
+    "c05": ("c05-armoured-hero", 44, {"es": "El héroe de la armadura roja y dorada",
+                                      "en": "The hero in red and gold armour"}),
+    "c06": ("c06-winged-helmet", 44,
+            {"es": "El héroe del casco con alas", "en": "The hero in the winged helmet"}),
+    "c07": ("c07-pointed-ears", 44, {"es": "El héroe de las orejas puntiagudas",
+                                     "en": "The hero with the pointed-eared mask"}),
+    "c08": ("c08-tiara-heroine", 44,
+            {"es": "La heroína de la tiara", "en": "The heroine with the tiara"}),
+    "c09": ("c09-big-nose", 44, {"es": "El narizotas del puño", "en": "Big Nose with his fist"}),
+    "c10": ("c10-big-nose-2", 44, {"es": "El narizotas del puño, enfadado",
+                                   "en": "Big Nose with his fist, angry"}),
+    "c11": ("c11-headphones-boy", 44,
+            {"es": "El chaval de los cascos", "en": "The boy with the headphones"}),
+    "c12": ("c12-stop-sign", 44, {"es": "La señal de STOP", "en": "The STOP sign"}),
+    "c13": ("c13-hourglass", 44, {"es": "El reloj de arena", "en": "The hourglass"}),
+    "stroke": ("mark-stroke", 32, {"es": "Raya", "en": "Stroke"}),
+    "cross": ("mark-cross", 32, {"es": "Cruz", "en": "Cross"}),
+    "ring": ("mark-ring", 32, {"es": "Aro", "en": "Ring"}),
+    "fist": ("fist", 40, {"es": "Puño de los golpes que quedan", "en": "Fist of the hits left"}),
+    "icon": ("icon", 48, {"es": "Icono de Trompalo", "en": "Trompalo's icon"}),
+    "pin": ("rolling-pin-2", 182, {"es": "La señora del rodillo castiga al héroe",
+                                   "en": "The lady with the rolling pin beats the hero"}),
 }
+
+# Alt texts for a language the table does not have yet.
+FALLBACK_LANGUAGE = "en"
 
 # Pictures wider than this are shown as a block of their own.
 WIDE_FROM = 100
 
 MARKER = re.compile(r"\{\{([A-Za-z0-9_-]+)(?:@([0-9]+))?\}\}")
 SVG_SIZE = re.compile(r"<svg\b[^>]*?\bwidth=\"([0-9.]+)\"[^>]*?\bheight=\"([0-9.]+)\"", re.S)
+HTML_LANG = re.compile(r"<html\b[^>]*?\blang=\"([^\"]*)\"")
 
-GENERATED_NOTE = (
-    "<!-- Generado por tools/help/make_help.py a partir de "
-    "tools/help/Instrucciones.template.htm. No lo edites a mano: "
-    "edita la plantilla y vuelve a generarlo. -->\n"
-)
+GENERATED_NOTES = {
+    "es": "<!-- Generado por tools/help/make_help.py a partir de "
+          "tools/help/{template}. No lo edites a mano: "
+          "edita la plantilla y vuelve a generarlo. -->\n",
+    "en": "<!-- Generated by tools/help/make_help.py from "
+          "tools/help/{template}. Do not edit it by hand: "
+          "edit the template and generate it again. -->\n",
+}
 
 
 class HelpError(Exception):
     pass
 
 
+def pages():
+    """Every (template, page, language) pair, the Spanish page first."""
+    found = []
+    for template in sorted(TEMPLATES.glob("Instrucciones*.template.htm")):
+        name = TEMPLATE_NAME.fullmatch(template.name)
+        if not name:
+            raise HelpError("%s: a template is named Instrucciones.template.htm or "
+                            "Instrucciones_<lang>.template.htm" % template.name)
+        suffix = "_" + name.group(1) if name.group(1) else ""
+        language = name.group(1).replace("_", "-") if name.group(1) else SOURCE_LANGUAGE
+        found.append((template, ASSETS / ("Instrucciones%s.htm" % suffix), language))
+    if not any(language == SOURCE_LANGUAGE for _, _, language in found):
+        raise HelpError("no Instrucciones.template.htm in %s" % TEMPLATES)
+    return sorted(found, key=lambda page: page[2] != SOURCE_LANGUAGE)
+
+
 def resolve(name):
-    """The (file, width, alt) of a marker name."""
+    """The (file, width, alt texts) of a marker name."""
     if name in PICTURE_TABLE:
         return PICTURE_TABLE[name]
-    for file, width, alt in PICTURE_TABLE.values():
+    for file, width, alts in PICTURE_TABLE.values():
         if file == name:
-            return file, width, alt
+            return file, width, alts
     if (PICTURES / (name + ".svg")).is_file():
-        return name, 40, ""
+        return name, 40, {}
     raise HelpError("unknown picture marker {{%s}}" % name)
 
 
-def image_tag(name, width_override, cache):
-    file, width, alt = resolve(name)
+def image_tag(name, width_override, language, cache):
+    file, width, alts = resolve(name)
+    alt = alts.get(language, alts.get(FALLBACK_LANGUAGE, ""))
     if width_override:
         width = int(width_override)
     if file not in cache:
@@ -106,51 +150,74 @@ def image_tag(name, width_override, cache):
         css, uri, width, height, alt.replace("&", "&amp;").replace('"', "&quot;"))
 
 
-def build():
-    """The text of the help page."""
+def build(template, language, cache):
+    """The text of the page made from template, whose name gives its language."""
     try:
-        template = TEMPLATE.read_text(encoding="utf-8")
+        text = template.read_text(encoding="utf-8")
     except OSError as error:
-        raise HelpError("cannot read %s: %s" % (TEMPLATE, error)) from error
-    cache = {}
-    page = MARKER.sub(lambda m: image_tag(m.group(1), m.group(2), cache), template)
+        raise HelpError("cannot read %s: %s" % (template, error)) from error
+    declared = HTML_LANG.search(text)
+    if not declared or declared.group(1).lower() != language.lower():
+        raise HelpError('%s: its <html> element must say lang="%s"' % (template.name, language))
+    page = MARKER.sub(lambda m: image_tag(m.group(1), m.group(2), language, cache), text)
     leftover = re.search(r"\{\{[^}]*\}\}?", page)
     if leftover:
-        raise HelpError("malformed marker %r in the template" % leftover.group(0))
+        raise HelpError("malformed marker %r in %s" % (leftover.group(0), template.name))
+    note = GENERATED_NOTES.get(language, GENERATED_NOTES["en"]).format(template=template.name)
     # The note goes right after the doctype line (below the licence header).
     doctype = re.search(r"^<!doctype[^\n]*\n", page, re.I | re.M)
     if doctype:
-        page = page[:doctype.end()] + GENERATED_NOTE + page[doctype.end():]
+        page = page[:doctype.end()] + note + page[doctype.end():]
     else:
-        page = GENERATED_NOTE + page
+        page = note + page
     return page.encode("utf-8")
 
 
-def main():
-    parser = argparse.ArgumentParser(description="Builds assets/Instrucciones.htm.")
-    parser.add_argument("--check", action="store_true",
-                        help="write nothing; exit 1 if assets/Instrucciones.htm is not "
-                             "what this script would write")
-    args = parser.parse_args()
+def relative(path):
     try:
-        page = build()
+        return path.relative_to(ROOT)
+    except ValueError:
+        return path
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Builds assets/Instrucciones*.htm.")
+    parser.add_argument("--check", action="store_true",
+                        help="write nothing; exit 1 if a page in assets/ is not what this "
+                             "script would write, or has no template")
+    args = parser.parse_args(argv)
+    try:
+        made = []
+        cache = {}
+        for template, page, language in pages():
+            made.append((page, build(template, language, cache)))
     except HelpError as error:
         print("make_help.py: " + str(error), file=sys.stderr)
         return 2
-    if args.check:
+    if not args.check:
+        for page, text in made:
+            page.write_bytes(text)
+            print("make_help.py: wrote %s (%d bytes)" % (relative(page), len(text)))
+        return 0
+    stale = 0
+    for page, text in made:
         try:
-            current = OUTPUT.read_bytes()
+            current = page.read_bytes()
         except OSError:
             current = None
-        if current != page:
+        if current != text:
             print("make_help.py: %s is out of date; run python3 tools/help/make_help.py"
-                  % OUTPUT.relative_to(ROOT), file=sys.stderr)
-            return 1
-        print("make_help.py: %s is up to date" % OUTPUT.relative_to(ROOT))
-        return 0
-    OUTPUT.write_bytes(page)
-    print("make_help.py: wrote %s (%d bytes)" % (OUTPUT.relative_to(ROOT), len(page)))
-    return 0
+                  % relative(page), file=sys.stderr)
+            stale += 1
+        else:
+            print("make_help.py: %s is up to date" % relative(page))
+    expected = {page.name for page, _ in made}
+    for page in sorted(ASSETS.glob("Instrucciones*.htm")):
+        if PAGE_NAME.fullmatch(page.name) and page.name not in expected:
+            print("make_help.py: %s has no template in %s"
+                  % (relative(page), relative(TEMPLATES)), file=sys.stderr)
+            stale += 1
+    return 1 if stale else 0
 
 
 if __name__ == "__main__":

@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the player clicks, types or chooses while a game routine lets the
+// windows repaint waits until the routine has returned: no routine of the game
+// ever runs inside another. The input is queued as the window system queues
+// it, to be delivered at the next turn of the event loop.
+#include "dialogs/form2.h"
+#include "platform/qt_services.h"
+#include "platform/timer.h"
+#include "support/driver.h"
+#include "support/scripted_services.h"
+#include "window/form1.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <gtest/gtest.h>
+
+using namespace trompalo;
+
+namespace {
+
+using Queued = QWindowSystemInterface::AsynchronousDelivery;
+
+void queueMouse(QWidget& widget, QPoint at, QEvent::Type type) {
+    const bool press = type == QEvent::MouseButtonPress;
+    QWindowSystemInterface::handleMouseEvent<Queued>(
+        widget.window()->windowHandle(), widget.mapTo(widget.window(), at), widget.mapToGlobal(at),
+        press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
+}
+
+void queueClick(QWidget& widget, QPoint at) {
+    queueMouse(widget, at, QEvent::MouseButtonPress);
+    queueMouse(widget, at, QEvent::MouseButtonRelease);
+}
+
+void queueKey(QWidget& widget, int key, const QString& text) {
+    QWindow* window = widget.window()->windowHandle();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QWindowSystemInterface::handleKeyEvent<Queued>(window, type, key, Qt::NoModifier, text);
+}
+
+// Counts the presses and keys a window receives, apart those that arrive
+// while `inside` is set.
+struct InputCounter : QObject {
+    const bool* inside = nullptr;
+    int presses = 0, keys = 0, early = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        const bool key = event->type() == QEvent::KeyPress;
+        if ((press || key) && inside && *inside)
+            ++early;
+        presses += press;
+        keys += key;
+        return false;
+    }
+};
+
+TEST(PendingInput, WaitsWhileTheServicesLetTheWindowsRepaintAndTheTimerTick) {
+    QWidget window;
+    window.resize(100, 100);
+    window.show();
+    QCoreApplication::processEvents();
+    InputCounter counter;
+    window.windowHandle()->installEventFilter(&counter);
+    QtServices program;
+    testkit::ScriptedServices scripted;
+    for (Services* services : std::initializer_list<Services*>{&program, &scripted}) {
+        counter.presses = counter.keys = 0;
+        queueClick(window, QPoint(50, 50));
+        queueKey(window, Qt::Key_Space, " ");
+        bool ticked = false;
+        QTimer::singleShot(0, [&] { ticked = true; });
+        services->processEvents();
+        EXPECT_TRUE(ticked);
+        EXPECT_EQ(counter.presses + counter.keys, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(counter.presses, 1);
+        EXPECT_EQ(counter.keys, 1);
+    }
+}
+
+// The game window on scripted services, with the options dialog answered by
+// clicks: the game kind, the limit and the players by their buttons.
+struct Game : ::testing::Test {
+    testkit::ScriptedServices services;
+    Form1 form1{services};
+    int kind = 3, limit = 5, players = 1;
+    QStringList messages;
+
+    void SetUp() override {
+        services.whileModal = [this](QWidget& window) {
+            if (auto* options = qobject_cast<Form2*>(&window)) {
+                for (QAbstractButton* button :
+                     {options->Option1[kind], options->Option2[limit], options->Option4[players]})
+                    testkit::click(*button);
+                testkit::click(*options->Command1);
+            } else if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+                messages << box->text();
+                testkit::click(*box->button(QMessageBox::Ok));
+            }
+            window.hide();
+        };
+        form1.Form_Load();
+        form1.show();
+        QCoreApplication::processEvents();
+    }
+    void newGame(int gameButton, int limitButton, int playersButton) {
+        kind = gameButton;
+        limit = limitButton;
+        players = playersButton;
+        testkit::chooseMenu(form1, "Nuevo");
+    }
+    QMenu& juego() { return *form1.findChild<QMenu*>("MnuJuego"); }
+    QPoint nuevoIn(QMenu& menu) { return menu.actionGeometry(&form1.MnuNew->action()).center(); }
+};
+
+TEST_F(Game, ANewGameChosenAsATickEndsTheTurnStartsWithPlayerOne) {
+    newGame(3, 5, 1); // "Guillotina.", 15 seconds, 2 players
+    testkit::click(*form1.Command1);
+    // The menu is open and "Nuevo" is clicked just as the turn's time runs out.
+    juego().popup(form1.geometry().center());
+    QCoreApplication::processEvents();
+    queueClick(juego(), nuevoIn(juego()));
+    kind = 5; // "325."
+    services.setClock(15.05);
+    form1.Timer1->fire();
+    EXPECT_EQ(form1.game().module1().GameKind, kGuillotina);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form1.game().module1().GameKind, kKind325);
+    EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(form1.Label5[0].backColor().name().toStdString(), "#00ff00");
+    EXPECT_EQ(form1.Label5[1].backColor().name().toStdString(), "#ffffff");
+}
+
+TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedWhateverIsChosenMeanwhile) {
+    newGame(3, 2, 1); // "Guillotina.", 7 hits, 2 players
+    testkit::click(*form1.Command1);
+    services.setClock(31); // player 1's turn runs out
+    form1.Timer1->fire();
+    testkit::click(*form1.Command1);
+    // Player 2 has closed eight heroes and hit the ninth twice; 40 to 10.
+    Module1& m = form1.game().module1();
+    for (int h = 1; h <= 8; ++h)
+        m.Marks[2][h] = 3;
+    m.Marks[2][9] = 2;
+    form1.game().display().Score = {40, 10, std::nullopt, std::nullopt};
+    form1.game().display().Hole[4] = 8;
+    testkit::press(form1.Image3[4]);
+    // The release that closes the ninth hero, then "Juego", "Nuevo", "325."
+    // and three players, all clicked before the game has handled the release.
+    juego().winId();
+    const QPoint juegoTitle = form1.menuBar()->actionGeometry(juego().menuAction()).center();
+    queueMouse(form1.Image3[4], testkit::centreOf(form1.Image3[4]), QEvent::MouseButtonRelease);
+    queueClick(*form1.menuBar(), juegoTitle);
+    queueClick(juego(), nuevoIn(juego()));
+    kind = 5;
+    players = 2;
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_EQ(messages.front().toStdString(), "Final de partida. El ganador ha sido el jugador: 2");
+}
+
+TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
+    newGame(3, 5, 1);
+    testkit::click(*form1.Command1);
+    form1.game().display().Hole[2] = 4;
+    form1.Timer1->fire();
+    bool inTick = false;
+    InputCounter counter;
+    counter.inside = &inTick;
+    form1.windowHandle()->installEventFilter(&counter);
+    queueClick(form1.Image3[2], testkit::centreOf(form1.Image3[2]));
+    queueKey(form1, Qt::Key_Space, " ");
+    services.setClock(15.05);
+    inTick = true;
+    form1.Timer1->fire(); // the turn's time is up
+    inTick = false;
+    EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 2");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.early, 0);
+    EXPECT_EQ(counter.presses, 1);
+    EXPECT_EQ(counter.keys, 1);
+}
+
+} // namespace
