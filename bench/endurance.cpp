@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-endurance [--games N] [--seed S]: complete games in a row, the five
 // kinds in turn, played through the real windows with scripted services and
 // real mouse events. After every new game the run-time control arrays must

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-idle [--seconds S]: the game window on the program's own services
 // (QtServices: real timers, real sounds), started as the program starts, the
 // splash closed by a click. Counts the timer events that reach the program's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline of the start-up and memory figures: the least a Qt Widgets
 // program does to show a window, one QWidget of the splash's size, shown and
 // painted. Built a second time with TROMPALO_PROBE_TEXT, the window shows one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into the start-up probes: from the construction of the application
 // on, watches for the first paint event of a window; once that paint is done
 // (painted and handed to the window system), prints

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-bench: the game's hot paths in the real windows, headless
 // (QT_QPA_PLATFORM=offscreen unless set): a tick of the play loop, a hit that
 // closes a hero, a new "3 en raya." game, a repaint of the whole window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Figures of a process from /proc: memory in KiB, processor time in seconds.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game session for the benchmarks and the endurance run: the real game
 // window on scripted services, started as the program starts it (the splash
 // closed by a click), played with real mouse events through the test driver.

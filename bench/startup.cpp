@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-startup [--runs N] GAME_PROBE MINIMAL_PROBE [MORE_PROBE]: starts each probe N
 // times as a child process, in turn (after one warm-up start of each, not
 // counted), and reports the median wall time from the spawn to the moment the

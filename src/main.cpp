@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Trompalo: a mouse game for one to four players at one computer.
 #include "platform/application.h"
 #include "platform/qt_services.h"

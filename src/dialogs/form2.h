@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options dialog: game kind, players, turn limit, winner rule and level.
 // One instance serves the whole run; its buttons hide it, so every opening
 // shows the last choices. "Adelante" writes the settings record.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The points legend: what each character of the game is worth, drawn with the
 // very pictures of the game window's cast.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window of the game's maker: the game's title and icon (taken from
 // the game window whenever it is activated), the maker's logo and links, and a
 // hint that a click closes it. Shown as a splash at start-up and from the menu.

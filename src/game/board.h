@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the boards of the right-hand panel lie, in twips of the game window:
 // the hero table of "Guillotina." and "Escalera." (one row per hero, one column
 // per player) and the 3 x 3 grid of "3 en raya.".

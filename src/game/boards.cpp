@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The boards of the right-hand panel: the hero table of "Guillotina." and
 // "Escalera." and the 3 x 3 hero grid of "3 en raya.".
 #include "game/board.h"

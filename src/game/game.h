@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game itself: its settings, its state, what the window shows of it, and
 // the routines that change them. The window calls a routine for each event of
 // the player or the timer, then shows the display; what else the game needs of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game asks of the window around it: the time, chance, sounds, the
 // message boxes of a game's end, and a moment for the window to show the game
 // and deliver what is pending. The program's window answers on Qt; the model's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The marks of the boards: strokes, crosses and rings in the hero table, the
 // counters and claimed cells of the grid, the ladder of "Escalera." and the end
 // of a game when the board is decided.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, a new game that clears the last one, and the end of a game's turn
 // displays.
 #include "game/game.h"

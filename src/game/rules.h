@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's rules that depend on no state: the character draw, what each
 // character is worth, the training stages, the three-in-a-row test, the winner
 // by totals, the countdown, and the hero's pose for each hole.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 100 ms tick of a turn: the countdown, characters popping up and going
 // down again, misses, and the slap animation.
 #include "game/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The release of a swing: the points booked by game kind, the "325." test,
 // the marks, and the end of a turn whose hits are used up.
 #include "game/game.h"

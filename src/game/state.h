@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's state for the run: the settings chosen in the options dialog, the
 // state that the play loop and the hit handling share, and what the game window
 // shows of it. Nothing of it is saved; it all starts at zero, False or empty.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The swing: pointing at a hole winds the hero up, a press strikes there and
 // decides at once what was hit. Elsewhere on the field the standing hero turns
 // to the pointer's half, and Space answers the STOP sign.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Turns and rounds: announcing the next player (or training stage), starting a
 // turn, ending it, and stopping play.
 #include "game/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end of a game: the three-in-a-row test and the announcement of the winner.
 #include "game/game.h"
 #include "game/rules.h"

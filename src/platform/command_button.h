@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A push button whose caption may hold line breaks (carriage returns) and
 // wraps to the button's width, with an optional coloured face.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windowless controls of the game's windows (images, labels, shapes and
 // lines): real widgets placed in twips, with the mouse events the game uses.
 #pragma once

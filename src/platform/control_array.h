@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A control array: controls of one kind under one name, addressed by index.
 // Elements made at design time are added with add(); more are loaded at run
 // time as copies of element 0 (the template), start hidden and can be unloaded.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fonts of the game's windows. The layout gives point sizes of classic faces
 // (a plain sans serif, and a heavy one for the About window's title); the game
 // uses one sans-serif family found on the system for all of them, sized in

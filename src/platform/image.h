@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An image control: shows a picture at its natural size (at the window scale)
 // from its top-left corner, or stretched to the whole control; catches the mouse over its whole
 // rectangle, with or without a picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A label control: a caption with an optional single border, an opaque or
 // transparent background, alignment, colours and font. It takes every mouse
 // event over its rectangle.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A menu command whose tick is state the game reads and writes itself: a click
 // runs the command's handler and nothing else (the handler decides the tick).
 #pragma once

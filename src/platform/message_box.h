@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's message box: its text, the information or question icon, OK or
 // OK and Cancel, and the title "Trompalo". The program runs it; the tests show
 // the very same box and answer it.

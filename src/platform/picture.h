@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture that controls share and compare by identity, drawn from vector art
 // at whatever size and pixel ratio it is shown.
 #pragma once

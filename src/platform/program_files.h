@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the program finds the files that lie beside it: its sounds and its
 // help file. They are looked for in the program's own folder, then in the
 // share folder of an installation (PREFIX/share/games/trompalo for

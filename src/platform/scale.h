@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The size the game's windows are shown at: one scale for the whole program,
 // 1 for the layout's own pixels (15 twips to a pixel), 1.5 and 2 for the
 // larger sizes, or whatever fills the screen. Every place and size stays in

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game asks of the system: time, chance, sound, the shell, message
 // boxes, modal windows, its one timer and the window size the player chose.
 // The program uses the Qt services;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The client area of a window: its background colour and picture (drawn at
 // natural size, at the window scale, from the top-left corner, never
 // stretched). Its mouse events are

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's periodic timer: an interval in milliseconds, 0 when stopped.
 // Who makes it fire is the services' business (a real clock in the program,
 // the scenario in tests).

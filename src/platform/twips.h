@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game places everything in twips: 15 twips to a pixel of the layout,
 // shown at the window scale.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window: construction, start-up, and its events handed to the game.
 #include "window/form1.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window: the play field with its ten holes and the hero figure, the
 // score panel, the hidden stores of pictures and the menu bar. Its handlers
 // hand each event of the player or the timer to the game, then show the game

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window's controls at their places, with their pictures, captions,
 // colours and stacking order, and its menu bar.
 #include "window/form1.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hero figure in the middle of the field: where each pose stands, and the
 // pointer's moves that turn the standing hero.
 #include "window/form1.h"

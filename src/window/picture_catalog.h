@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every picture of the game: the SVG drawing it comes from, the pixel size it is
 // drawn for and, for the mirrored poses of the hero, the drawing it flips.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game on the window's controls, and the window as the game's host. After
 // every event the game has decided what the window shows; this puts it on the
 // controls (what did not change costs a comparison).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The size of the game window: "Juego → Tamaño" offers 100 %, 150 % and 200 %
 // of the layout, and full screen (also F11), where the whole client area is
 // shown at the largest scale that fits below the menu bar, in the middle of

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installation, end to end. Installs the game into a temporary prefix with
 # `cmake --install` and builds its Debian package with CPack; checks that
 # everything lands where a desktop and a software centre look for it, with the

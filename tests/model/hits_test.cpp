@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The swing and the hero, the points of a hit in each game, the marks of the
 // boards and the winner.
 #include "game/board.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game on a scripted host: the test sets the clock and the random draws,
 // answers the message boxes and reads what the game asked for.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-scenario FILE...: plays each scenario file in a fresh program on
 // scripted services and reports every expectation that failed, as
 // "FILE:LINE: expected ..., got ...", then "N passed, M failed". Every line is

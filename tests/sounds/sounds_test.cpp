@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound generator: what every sound must be (repeatable, of its length, at
 // -3 dBFS, without a click at either end), and that the files in assets/sounds
 // are exactly what it makes now.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random draws that bring a character up: a pop-up event draws the
 // training stage's number, the hole ((h + 0.5) / 10 gives hole h), then the
 // character (d = 1..29 in shares of the cast; 29 draws once more between the

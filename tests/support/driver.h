@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drives the game's windows as a player would: real mouse and key events sent
 // through the window system, so that Qt hit-tests them, grabs the mouse for the
 // pressed control and blocks the windows behind a modal one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Services for tests: a clock and random numbers the test sets, sounds, shell
 // calls and beeps recorded instead of made, message boxes and modal windows
 // shown for real (so Qt blocks the windows behind them) but answered by the

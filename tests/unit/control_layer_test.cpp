@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small control layer on Qt, and the Qt pitfalls it has to get right.
 #include "platform/command_button.h"
 #include "platform/control_array.h"

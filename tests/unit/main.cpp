@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The unit tests run with a Qt application, offscreen.
 #include "platform/application.h"
 #include "support/quiet_qt.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's pictures: drawn at their exact sizes, mirror pairs as mirror
 // images, transparent where they must be, each size rendered once (the window
 // drawing them sharp: window_size_test).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own services: its clock, its random numbers, and what the
 // shell may be asked to open.
 #include "platform/message_box.h"

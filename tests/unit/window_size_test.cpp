@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window at 200 %, on a screen of double resolution and in full
 // screen: controls where their twips say, pictures drawn sharp at their new
 // size, the client area centred on the field's blue, and the player's choice

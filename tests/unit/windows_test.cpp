@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window as it opens (its size, its hero, what lies in front of what)
 // and the About window's bare surface.
 #include "dialogs/form_quorvane.h"

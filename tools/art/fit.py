@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 import math, itertools
 HOLES = [(344, 32), (400, 96), (416, 184), (400, 264), (328, 336), (128, 336), (56, 264), (40, 184), (56, 96), (120, 24)]
 centres = [(x + 24.5, y + 32) for x, y in HOLES]

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The caped hero of Trompalo, full body, posed by a few joints."""
 import math
 from common import *

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Trompalo: field, marks, icons, impact burst and the maker's logo."""
 import math, random, sys
 from common import *

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The cast of Trompalo: 32x32 head-and-shoulders portraits."""
 import os
 import sys

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-contact-sheet: renders every picture of the game with the game's own renderer
 // (PictureData, that is QSvgRenderer) into one PNG, to judge the art as a player sees it.
 //

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Quorvane
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the game's help pages, assets/Instrucciones*.htm.
 
 Each page is written by hand as a template in tools/help: the Spanish one,
@@ -161,10 +164,10 @@ def build(template, language, cache):
     if leftover:
         raise HelpError("malformed marker %r in %s" % (leftover.group(0), template.name))
     note = GENERATED_NOTES.get(language, GENERATED_NOTES["en"]).format(template=template.name)
-    # The note goes right after the doctype line.
-    first, newline, rest = page.partition("\n")
-    if first.lower().startswith("<!doctype"):
-        page = first + newline + note + rest
+    # The note goes right after the doctype line (below the licence header).
+    doctype = re.search(r"^<!doctype[^\n]*\n", page, re.I | re.M)
+    if doctype:
+        page = page[:doctype.end()] + note + page[doctype.end():]
     else:
         page = note + page
     return page.encode("utf-8")

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-make-sounds FOLDER: writes the game's sound effects as WAV files into
 // FOLDER (normally assets/sounds), creating it if needed.
 #include "synth.h"

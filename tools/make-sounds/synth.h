@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's three sound effects, synthesised from nothing but arithmetic, and the
 // WAV encoding they are stored in. The same program gives the same bytes on every
 // run and every machine: the noise comes from our own seeded generator and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // trompalo-render-icon SVG SIZE OUT.png: renders one of the game's drawings as
 // a square PNG (the installed application icons).
 #include "platform/picture.h"
