@@ -13,9 +13,9 @@ import unittest
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
-spec = importlib.util.spec_from_file_location("make_help", ROOT / "tools" / "help" / "make_help.py")
-make_help = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(make_help)
+module_source = importlib.util.spec_from_file_location("make_help", ROOT / "tools" / "help" / "make_help.py")
+make_help = importlib.util.module_from_spec(module_source)
+module_source.loader.exec_module(make_help)
 
 
 def template(lang, body="{{c00}} {{ring@20}}"):
