@@ -7,9 +7,19 @@
 // tests answer with a script.
 #pragma once
 
-#include <string>
+#include <vector>
 
 namespace trompalo {
+
+// What a message box tells the players: the winner of a game, the players
+// tied for it, the training completed, or (a question) a training stage lost.
+// The window says it in the player's language.
+struct Notice {
+    enum Kind { Winner, Tie, TrainingCompleted, StageLost };
+    Kind kind;
+    std::vector<int> players; // the winner, or the tied players in order
+    bool operator==(const Notice&) const = default;
+};
 
 class Host {
 public:
@@ -26,9 +36,9 @@ public:
     virtual void beep() = 0;
 
     // A message box with the information icon and an OK button.
-    virtual void message(const std::string& text) = 0;
+    virtual void message(const Notice& notice) = 0;
     // A message box with the question icon and OK and Cancel: true for OK.
-    virtual bool confirm(const std::string& text) = 0;
+    virtual bool confirm(const Notice& notice) = 0;
 
     // The window shows the game as it stands, then lets the window system
     // paint and deliver the timer's pending events (a tick may arrive in

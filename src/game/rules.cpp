@@ -55,12 +55,12 @@ StageSpeeds stageSpeeds(int stage) {
     return {stay, step <= 1 ? 1.0 : 0.8};
 }
 
-const char* stageRuleText(int stage) {
+StageRule stageRule(int stage) {
     if (stage <= 4)
-        return "Debes golpearlos según vayan saliendo.";
+        return StageRule::HitThemAll;
     if (stage <= 8)
-        return "Solo puedes golpear al héroe de la estrella.";
-    return "Debes darle al que aparece en el recuadro.";
+        return StageRule::OnlyTheCapedHero;
+    return StageRule::OnlyTheBoxed;
 }
 
 bool timeIsUp(double now, double since, double duration) {

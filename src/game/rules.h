@@ -47,8 +47,10 @@ struct StageSpeeds {
 };
 // The speeds of training stage 1 to 12.
 StageSpeeds stageSpeeds(int stage);
-// The rule text of training stage 1 to 12 (UTF-8).
-const char* stageRuleText(int stage);
+// The rule of training stage 1 to 12: hit every character as it comes (1 to
+// 4), only the caped hero (5 to 8), only the one shown in the box (9 to 12).
+enum class StageRule { HitThemAll, OnlyTheCapedHero, OnlyTheBoxed };
+StageRule stageRule(int stage);
 
 // True when now is past since + duration, both rounded to single precision as
 // the clock reports them.

@@ -6,8 +6,6 @@
 #include "game/game.h"
 #include "game/rules.h"
 
-#include <string>
-
 namespace trompalo {
 
 bool Game::ReleaseCounts() const {
@@ -62,8 +60,7 @@ void Game::Release() {
             StopPlay();
             s.TimerBusy = false;
             ClearTurnDisplay();
-            host_.message("Final de partida. El ganador ha sido el jugador: " +
-                          std::to_string(player));
+            host_.message({Notice::Winner, {player}});
             return;
         }
         if (sum > rules::kTarget325) {

@@ -72,6 +72,15 @@ struct Mark {
     bool operator==(const Mark&) const = default;
 };
 
+// What the start button announces between turns: the round and the player
+// whose turn comes, or the training stage (whose rule the window tells).
+struct TurnAnnouncement {
+    bool training = false;
+    int round = 0;  // the round, or the training stage
+    int player = 0; // the player on turn (1 in training)
+    bool operator==(const TurnAnnouncement&) const = default;
+};
+
 // The board of the right-hand panel.
 enum class BoardKind { None, Table, Grid };
 
@@ -103,7 +112,7 @@ struct Display {
     bool TargetShown = false; // the training's box of the character to hit
     int Target = kNoCharacter;
     bool StopSignShown = false;
-    std::string Announcement; // the start button's caption between turns
+    TurnAnnouncement Announcement; // on the start button between turns
     bool AnnouncementShown = false;
     int Interval = 0; // the tick's interval in ms; 0: stopped
     BoardKind Board = BoardKind::None;

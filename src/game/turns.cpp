@@ -6,15 +6,7 @@
 #include "game/game.h"
 #include "game/rules.h"
 
-#include <string>
-
 namespace trompalo {
-
-namespace {
-
-const std::string kTwoLines = "\r\r";
-
-} // namespace
 
 void Game::NextTurn() {
     Module1& m = module1_;
@@ -37,13 +29,13 @@ void Game::NextTurn() {
     if (m.GameKind == kEntrenamiento) {
         const int stage = m.RoundNo;
         if (stage == rules::kTrainingStages + 1 && s.Misses < 3) {
-            host_.message("Has completado con éxito el entrenamiento!!.");
+            host_.message({Notice::TrainingCompleted, {}});
             return;
         }
         d.MissesShown = 0;
         if (stage != 1 && s.Misses >= 3) {
             StopPlay();
-            if (!host_.confirm("Nivel no superado. Quieres probar de nuevo?"))
+            if (!host_.confirm({Notice::StageLost, {}}))
                 return;
             // The same stage once more.
             m.CurrentPlayer = 4;
@@ -60,8 +52,7 @@ void Game::NextTurn() {
             d.TargetShown = true;
             d.Target = kNoCharacter;
         }
-        d.Announcement = "Nivel de entrenamiento: " + std::to_string(stage) + kTwoLines +
-                         rules::stageRuleText(stage) + kTwoLines + "Tienes 3 fallos.";
+        d.Announcement = {true, stage, m.CurrentPlayer};
     } else {
         if (m.LimitKind == "G") {
             s.TurnSeconds = rules::kHitTurnSeconds;
@@ -69,8 +60,7 @@ void Game::NextTurn() {
         } else {
             s.TurnSeconds = m.LimitValue;
         }
-        d.Announcement = "Ronda: " + std::to_string(m.RoundNo) + kTwoLines + "Jugador " +
-                         std::to_string(m.CurrentPlayer);
+        d.Announcement = {false, m.RoundNo, m.CurrentPlayer};
     }
     d.AnnouncementShown = true;
     s.Misses = 0;

@@ -5,7 +5,6 @@
 #include "game/game.h"
 #include "game/rules.h"
 
-#include <string>
 #include <vector>
 
 namespace trompalo {
@@ -18,7 +17,6 @@ void Game::CheckThreeInRow() {
 
 void Game::ShowWinner() {
     const Module1& m = module1_;
-    const std::string winnerText = "Final de partida. El ganador ha sido el jugador: ";
     // The player on turn wins outright when the game's end is the goal: the
     // ladder of "Escalera." completed, or under "Final de juego." the nine
     // heroes of "Guillotina." closed or a line of "3 en raya." completed.
@@ -26,7 +24,7 @@ void Game::ShowWinner() {
                               (m.WinAtGameEnd && m.GameKind == kGuillotina) ||
                               (m.WinAtGameEnd && state_.EndedByLine);
     if (finisherWins) {
-        host_.message(winnerText + std::to_string(m.CurrentPlayer));
+        host_.message({Notice::Winner, {m.CurrentPlayer}});
         return;
     }
     // Otherwise the lowest total wins: the boxes hold penalty points.
@@ -34,16 +32,11 @@ void Game::ShowWinner() {
     for (int i = 0; i < m.NumPlayers && i < 4; ++i)
         totals.push_back(display_.Score[i].value_or(0));
     const std::vector<int> best = rules::lowestTotals(totals);
-    if (best.size() <= 1) {
-        // (no player at all only before any game: player 1 stands alone)
-        host_.message(winnerText + std::to_string(best.empty() ? 1 : best.front()));
-        return;
-    }
-    std::string players;
-    for (int player : best)
-        players += std::to_string(player) + ',';
-    players.back() = '.';
-    host_.message("Final de partida. Han empatado los jugadores: " + players);
+    // (no player at all only before any game: player 1 stands alone)
+    if (best.size() <= 1)
+        host_.message({Notice::Winner, {best.empty() ? 1 : best.front()}});
+    else
+        host_.message({Notice::Tie, best});
 }
 
 } // namespace trompalo

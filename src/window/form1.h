@@ -124,8 +124,8 @@ private:
     double random() override;
     void playSound(const char* name) override;
     void beep() override;
-    void message(const std::string& text) override;
-    bool confirm(const std::string& text) override;
+    void message(const Notice& notice) override;
+    bool confirm(const Notice& notice) override;
     void processEvents() override;
 
     Services& services_;

@@ -8,6 +8,7 @@
 
 #include "game/board.h"
 #include "platform/services.h"
+#include "window/game_texts.h"
 
 namespace trompalo {
 
@@ -41,15 +42,13 @@ void Form1::showGame() {
     Label2->setCaption(boxText(d.Partial));
     Label3->setCaption(boxText(d.Countdown));
     if (d.MissesShown)
-        Label7->setCaption(*d.MissesShown == 0
-                               ? QString()
-                               : QString::number(*d.MissesShown) + QStringLiteral("Fallo(s)."));
+        Label7->setCaption(GameTexts::misses(*d.MissesShown));
     Label7->setVisible(d.MissesLineShown);
     Image9->setPicture(shownPicture(d.Target));
     Image9->setVisible(d.TargetShown);
     Label9->setVisible(d.TargetShown);
     Image2[12].setVisible(d.StopSignShown);
-    Command1->setCaption(QString::fromStdString(d.Announcement));
+    Command1->setCaption(GameTexts::announcement(d.Announcement));
     Command1->setVisible(d.AnnouncementShown);
 
     const HeroFigure& hero = d.Hero;
@@ -165,14 +164,14 @@ void Form1::beep() {
     services_.beep();
 }
 
-void Form1::message(const std::string& text) {
+void Form1::message(const Notice& notice) {
     showGame();
-    services_.messageBox(this, QString::fromStdString(text), MsgButtons::Ok, MsgIcon::Information);
+    services_.messageBox(this, GameTexts::notice(notice), MsgButtons::Ok, MsgIcon::Information);
 }
 
-bool Form1::confirm(const std::string& text) {
+bool Form1::confirm(const Notice& notice) {
     showGame();
-    return services_.messageBox(this, QString::fromStdString(text), MsgButtons::OkCancel,
+    return services_.messageBox(this, GameTexts::notice(notice), MsgButtons::OkCancel,
                                 MsgIcon::Question) == MsgAnswer::Ok;
 }
 

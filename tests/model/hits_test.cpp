@@ -118,8 +118,7 @@ TEST_F(Play, TheTableIsMarkedUntilTheLadderOrTheNinthHeroIsClosed) {
     // The ninth hero closed ends the game at once, mid-turn: the lower total wins.
     close(1, 8);
     EXPECT_EQ(d.Marks.back(), (Mark{MarkKind::Ring, left, board::tableRow(8)}));
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>{"Final de partida. El ganador ha sido el jugador: 2"});
+    EXPECT_EQ(host.messages, std::vector<std::string>{"winner 2"});
     EXPECT_EQ(d.Interval, 0);
     EXPECT_FALSE(d.AnnouncementShown || d.HitsLeftShown || d.Countdown);
     // "Escalera.": a hero counts once the one after it is closed; from the
@@ -134,7 +133,7 @@ TEST_F(Play, TheTableIsMarkedUntilTheLadderOrTheNinthHeroIsClosed) {
               (std::vector<Mark>{{MarkKind::Cross, board::tableColumn(1), board::tableRow(8)},
                                  {MarkKind::Ring, board::tableColumn(1), board::tableRow(8)}}));
     close(7, 0);
-    EXPECT_EQ(host.messages.back(), "Final de partida. El ganador ha sido el jugador: 1");
+    EXPECT_EQ(host.messages.back(), "winner 1");
 }
 
 TEST_F(Play, TresEnRayaClaimsCellsUntilALine) {
@@ -164,21 +163,20 @@ TEST_F(Play, TresEnRayaClaimsCellsUntilALine) {
     EXPECT_FALSE(s.BoardOver);
     close(4, 4);
     EXPECT_TRUE(s.BoardOver && s.EndedByLine);
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>{"Final de partida. Han empatado los jugadores: 1,2."});
+    EXPECT_EQ(host.messages, std::vector<std::string>{"tie 1,2"});
 }
 
 TEST_F(Play, TheLowestTotalWinsUnlessTheGameWasPlayedToItsEnd) {
     // The game, played to its end, ended by a line, the totals and the verdict.
     const std::tuple<int, bool, bool, std::vector<int>, std::string> rows[] = {
-        {kGuillotina, false, false, {40, 15, 15, 60}, "Han empatado los jugadores: 2,3."},
-        {kGuillotina, false, false, {10, 5, 20}, "El ganador ha sido el jugador: 2"},
-        {kGuillotina, false, true, {10, 5}, "El ganador ha sido el jugador: 2"},
-        {kGuillotina, true, false, {10, 5}, "El ganador ha sido el jugador: 3"},
-        {kTresEnRaya, true, true, {10, 5}, "El ganador ha sido el jugador: 3"},
-        {kTresEnRaya, true, false, {10, 5}, "El ganador ha sido el jugador: 2"},
-        {kTresEnRaya, false, true, {0, 0}, "Han empatado los jugadores: 1,2."},
-        {kEscalera, false, false, {60, -5}, "El ganador ha sido el jugador: 3"},
+        {kGuillotina, false, false, {40, 15, 15, 60}, "tie 2,3"},
+        {kGuillotina, false, false, {10, 5, 20}, "winner 2"},
+        {kGuillotina, false, true, {10, 5}, "winner 2"},
+        {kGuillotina, true, false, {10, 5}, "winner 3"},
+        {kTresEnRaya, true, true, {10, 5}, "winner 3"},
+        {kTresEnRaya, true, false, {10, 5}, "winner 2"},
+        {kTresEnRaya, false, true, {0, 0}, "tie 1,2"},
+        {kEscalera, false, false, {60, -5}, "winner 3"},
     };
     for (const auto& [kind, toTheEnd, byLine, totals, winner] : rows) {
         m.GameKind = kind;
@@ -189,6 +187,6 @@ TEST_F(Play, TheLowestTotalWinsUnlessTheGameWasPlayedToItsEnd) {
         for (std::size_t i = 0; i < totals.size(); ++i)
             game.display().Score[i] = totals[i];
         game.ShowWinner();
-        EXPECT_EQ(host.messages.back(), "Final de partida. " + winner);
+        EXPECT_EQ(host.messages.back(), winner);
     }
 }

@@ -23,7 +23,9 @@ struct ScriptedHost final : Host {
     double now = 0;
     std::deque<double> draws; // then a fixed generator
     std::mt19937 more{1};
-    std::vector<std::string> sounds, messages; // every message box, "?" before a question
+    // Every message box as "winner 2", "tie 1,2", "training completed", and
+    // "?stage lost" for the question.
+    std::vector<std::string> sounds, messages;
     int beeps = 0;
     bool answer = true; // to the next questions: OK
     std::function<void()> duringEvents;
@@ -37,10 +39,19 @@ struct ScriptedHost final : Host {
     }
     void playSound(const char* name) override { sounds.emplace_back(name); }
     void beep() override { ++beeps; }
-    void message(const std::string& text) override { messages.push_back(text); }
-    bool confirm(const std::string& text) override {
-        messages.push_back("?" + text);
+    void message(const Notice& notice) override { messages.push_back(said(notice)); }
+    bool confirm(const Notice& notice) override {
+        messages.push_back(said(notice).insert(0, 1, '?'));
         return answer;
+    }
+    static std::string said(const Notice& notice) {
+        static const char* kinds[] = {"winner", "tie", "training completed", "stage lost"};
+        std::string text = kinds[notice.kind];
+        for (std::size_t i = 0; i < notice.players.size(); ++i) {
+            text += i == 0 ? ' ' : ',';
+            text += std::to_string(notice.players[i]);
+        }
+        return text;
     }
     void processEvents() override { duringEvents ? duringEvents() : void(); }
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A new game, turns and rounds, the tick and the training stages.
+#include "game/rules.h"
 #include "play.h"
 
 using namespace trompalo;
@@ -35,14 +36,14 @@ TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
         EXPECT_EQ(m.Marks[1][1] + m.Marks[4][9], 2 * marksStart);
         EXPECT_EQ(boxes(), shown);
         EXPECT_EQ(d.MissesLineShown, button == 7);
-        EXPECT_EQ(d.Announcement.substr(0, 9), button == 7 ? "Nivel de " : "Ronda: 1\r");
+        EXPECT_EQ(d.Announcement, (TurnAnnouncement{button == 7, 1, 1}));
         game.StartTurn();
     }
 }
 
 TEST_F(Play, TurnsEndByTimeOrHitsAndPassFromPlayerToPlayer) {
     newGame(3, 1, 2); // 5 hits a turn, 3 players
-    EXPECT_EQ(d.Announcement, "Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 1}));
     EXPECT_TRUE(d.FistShown && d.HitsLeftShown);
     EXPECT_EQ(d.HitsLeft, 5);
     EXPECT_EQ(s.TurnSeconds, 30);
@@ -54,7 +55,7 @@ TEST_F(Play, TurnsEndByTimeOrHitsAndPassFromPlayerToPlayer) {
     after(0.95);
     EXPECT_EQ(d.Interval, 0);
     EXPECT_EQ(d.Countdown, std::nullopt);
-    EXPECT_EQ(d.Announcement, "Ronda: 1\r\rJugador 2");
+    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 2}));
     EXPECT_EQ(boxes(), "0,0*,0,");
     // Only hits count against the limit; the release of the fifth ends the turn.
     game.StartTurn();
@@ -67,7 +68,7 @@ TEST_F(Play, TurnsEndByTimeOrHitsAndPassFromPlayerToPlayer) {
     EXPECT_EQ(d.HitsLeft, 0);
     EXPECT_EQ(d.Interval, 100);
     game.Release();
-    EXPECT_EQ(d.Announcement, "Ronda: 1\r\rJugador 3");
+    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 3}));
     EXPECT_EQ(d.HitsLeft, 5);
     // After the last player, player 1 of the next round; a stall below zero
     // ends a turn all the same.
@@ -75,7 +76,7 @@ TEST_F(Play, TurnsEndByTimeOrHitsAndPassFromPlayerToPlayer) {
     after(28.5);
     EXPECT_EQ(d.Countdown, 1);
     after(3);
-    EXPECT_EQ(d.Announcement, "Ronda: 2\r\rJugador 1");
+    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 2, 1}));
     EXPECT_EQ(boxes(), "20*,0,20,"); // player 2's hits on a hero closed by them alone
     // A turn limited by time shows no fist and lasts its seconds.
     newGame(3, 3);
@@ -104,7 +105,7 @@ TEST_F(Play, ThreeTwentyFiveIsWonExactlyAndLostBeyond) {
     hit(1);
     hit(1);
     EXPECT_EQ(d.Interval, 0);
-    EXPECT_EQ(d.Announcement, "Ronda: 3\r\rJugador 1");
+    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 3, 1}));
     EXPECT_EQ(host.beeps, 0);
     game.StartTurn();
     EXPECT_EQ(host.beeps, 1);
@@ -127,8 +128,7 @@ TEST_F(Play, ThreeTwentyFiveIsWonExactlyAndLostBeyond) {
     game.Swing(5);
     game.Release();
     EXPECT_GT(ticks, 0);
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>{"Final de partida. El ganador ha sido el jugador: 4"});
+    EXPECT_EQ(host.messages, std::vector<std::string>{"winner 4"});
     EXPECT_EQ(boxes(), "0,0,0,325*");
     EXPECT_EQ(d.Interval, 0);
     EXPECT_FALSE(d.AnnouncementShown || d.HitsLeftShown || d.Partial);
@@ -223,15 +223,15 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
 
 TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {
     newGame(7);
-    const char* rules[] = {"Debes golpearlos según vayan saliendo.",
-                           "Solo puedes golpear al héroe de la estrella.",
-                           "Debes darle al que aparece en el recuadro."};
+    const rules::StageRule stageRules[] = {rules::StageRule::HitThemAll,
+                                           rules::StageRule::OnlyTheCapedHero,
+                                           rules::StageRule::OnlyTheBoxed};
     const double stay[] = {0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.9, 0.9, 0.9};
     const double pop[] = {1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 1.0, 1.0};
     for (int stage = 1; stage <= 12; ++stage) {
         SCOPED_TRACE(stage);
-        EXPECT_EQ(d.Announcement, "Nivel de entrenamiento: " + std::to_string(stage) + "\r\r" +
-                                      rules[(stage - 1) / 4] + "\r\rTienes 3 fallos.");
+        EXPECT_EQ(d.Announcement, (TurnAnnouncement{true, stage, 1}));
+        EXPECT_EQ(rules::stageRule(stage), stageRules[(stage - 1) / 4]);
         EXPECT_DOUBLE_EQ(m.StayTime, stay[stage - 1]);
         EXPECT_DOUBLE_EQ(m.PopInterval, pop[stage - 1]);
         EXPECT_EQ(s.TurnSeconds, 20);
@@ -267,7 +267,6 @@ TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {
         after(20); // a stage whose time passes in one stall is passed
         EXPECT_EQ(d.MissesShown, 0);
     }
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>{"Has completado con éxito el entrenamiento!!."});
+    EXPECT_EQ(host.messages, std::vector<std::string>{"training completed"});
     EXPECT_FALSE(d.AnnouncementShown);
 }
