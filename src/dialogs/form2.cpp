@@ -11,14 +11,14 @@
 #include <QKeyEvent>
 
 #include <algorithm>
+#include <string_view>
 
 namespace trompalo {
 
 namespace {
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                 int width, int height) {
-    auto* box = new QGroupBox(caption, parent);
+QGroupBox* frame(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* box = new QGroupBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setFlat(false);
     placeTwips(*box, left, top, width, height);
@@ -26,9 +26,8 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int 
 }
 
 QRadioButton* option(std::map<int, QRadioButton*>& array, const char* name, int index,
-                     QWidget* frame, const QString& caption, int left, int top, int width,
-                     int height, const QFont& font) {
-    auto* button = new QRadioButton(caption, frame);
+                     QWidget* frame, int left, int top, int width, int height, const QFont& font) {
+    auto* button = new QRadioButton(frame);
     button->setObjectName(QString::fromLatin1(name));
     button->setProperty("index", index);
     setLayoutFont(*button, font);
@@ -50,32 +49,26 @@ int selected(const std::map<int, QRadioButton*>& array) {
 
 Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(settings) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Opciones"));
     // A fixed border and no close button: the two buttons are the way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     fixSizeTwips(*this, 6345, 3720); // 423 x 248 pixels at 100 %
     const QFont plain = layoutFont(8.25);
     setLayoutFont(*this, plain);
 
-    Frame1 = frame(this, "Frame1", QStringLiteral("Elige el juego:"), 120, 120, 1935, 2175);
-    option(Option1, "Option1", 7, Frame1, QStringLiteral("Entrenamiento."), 240, 360, 1455, 255,
-           plain);
-    option(Option1, "Option1", 3, Frame1, QStringLiteral("Guillotina."), 240, 720, 1095, 255,
-           plain);
-    option(Option1, "Option1", 4, Frame1, QStringLiteral("3 en raya."), 240, 1080, 1095, 255,
-           plain);
-    option(Option1, "Option1", 5, Frame1, QStringLiteral("325."), 240, 1440, 1335, 255, plain);
-    option(Option1, "Option1", 6, Frame1, QStringLiteral("Escalera."), 240, 1800, 1335, 255, plain);
+    Frame1 = frame(this, "Frame1", 120, 120, 1935, 2175);
+    option(Option1, "Option1", 7, Frame1, 240, 360, 1455, 255, plain);
+    option(Option1, "Option1", 3, Frame1, 240, 720, 1095, 255, plain);
+    option(Option1, "Option1", 4, Frame1, 240, 1080, 1095, 255, plain);
+    option(Option1, "Option1", 5, Frame1, 240, 1440, 1335, 255, plain);
+    option(Option1, "Option1", 6, Frame1, 240, 1800, 1335, 255, plain);
 
-    Frame2 = frame(this, "Frame2", QStringLiteral("Golpes/Tiempo:"), 2160, 360, 2895, 1935);
+    Frame2 = frame(this, "Frame2", 2160, 360, 2895, 1935);
     for (int i = 0; i < 2; ++i) {
         auto* text = new Label(Frame2, QStringLiteral("Label1"), i);
         text->setBoundsTwips(i == 0 ? 240 : 1560, 360, 1215, 255);
         text->setOpaque(false);
         text->setCaptionFont(plain);
         text->setForeColor(palette().color(QPalette::WindowText));
-        text->setCaption(i == 0 ? QStringLiteral("Jugar a golpes:")
-                                : QStringLiteral("Jugar a tiempo:"));
         text->setVisible(true);
         Label1[i] = text;
     }
@@ -83,33 +76,29 @@ Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(sett
     Line1->setPoints(1440, 1680, 1440, 360);
     Line1->setColor(palette().color(QPalette::Mid));
     Line1->setVisible(true);
-    const char* limits[] = {"3 golpes.", "5 golpes.", "7 golpes.", " 7 seg.", "10 seg.", "15 seg."};
     for (int i = 0; i < 6; ++i)
-        option(Option2, "Option2", i, Frame2, QString::fromLatin1(limits[i]), i < 3 ? 240 : 1680,
-               720 + 360 * (i % 3), i < 3 ? 975 : 855, 255, plain);
+        option(Option2, "Option2", i, Frame2, i < 3 ? 240 : 1680, 720 + 360 * (i % 3),
+               i < 3 ? 975 : 855, 255, plain);
 
-    Frame4 = frame(this, "Frame4", QStringLiteral("Jugadores:"), 5160, 240, 1095, 2055);
+    Frame4 = frame(this, "Frame4", 5160, 240, 1095, 2055);
     for (int i = 0; i < 4; ++i)
-        option(Option4, "Option4", i, Frame4, QString::number(i + 1), 240, 360 + 360 * i, 615, 375,
-               layoutFont(13.5, true));
+        option(Option4, "Option4", i, Frame4, 240, 360 + 360 * i, 615, 375, layoutFont(13.5, true))
+            ->setText(QString::number(i + 1));
 
-    Frame3 = frame(this, "Frame3", QStringLiteral("Ganador:"), 1440, 2400, 1695, 1215);
-    option(Option3, "Option3", 0, Frame3, QStringLiteral("Final de juego."), 240, 360, 1335, 255,
-           plain);
-    option(Option3, "Option3", 1, Frame3, QStringLiteral("A puntos."), 240, 720, 1335, 255, plain);
+    Frame3 = frame(this, "Frame3", 1440, 2400, 1695, 1215);
+    option(Option3, "Option3", 0, Frame3, 240, 360, 1335, 255, plain);
+    option(Option3, "Option3", 1, Frame3, 240, 720, 1335, 255, plain);
 
-    Frame5 = frame(this, "Frame5", QStringLiteral("Nivel:"), 120, 2400, 1215, 1215);
-    const char* levels[] = {"Alto.", "Medio.", "Bajo."};
+    Frame5 = frame(this, "Frame5", 120, 2400, 1215, 1215);
     for (int i = 0; i < 3; ++i)
-        option(Option5, "Option5", i, Frame5, QString::fromLatin1(levels[i]), 240, 360 + 240 * i,
-               855, 255, plain);
+        option(Option5, "Option5", i, Frame5, 240, 360 + 240 * i, 855, 255, plain);
 
     Command1 = new CommandButton(this, QStringLiteral("Command1"));
-    Command1->setCaption(QStringLiteral("Adelante"));
     placeTwips(*Command1, 4680, 2520, 1215, 615);
     Command2 = new CommandButton(this, QStringLiteral("Command2"));
-    Command2->setCaption(QStringLiteral("Cancelar"));
     placeTwips(*Command2, 4680, 3240, 1215, 375);
+    retranslate();
+    placeAgain(*this); // the captions written take their room
 
     Option1[3]->setChecked(true);
     Option2[1]->setChecked(true);
@@ -129,6 +118,42 @@ Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(sett
         connect(button, &QRadioButton::clicked, this, [this, i = index] { Option1_Click(i); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Form2::retranslate() {
+    setWindowTitle(tr("Opciones"));
+    Frame1->setTitle(tr("Elige el juego:"));
+    Option1[7]->setText(tr("Entrenamiento."));
+    Option1[3]->setText(tr("Guillotina."));
+    Option1[4]->setText(tr("3 en raya."));
+    Option1[5]->setText(tr("325."));
+    Option1[6]->setText(tr("Escalera."));
+    Frame2->setTitle(tr("Golpes/Tiempo:"));
+    Label1[0]->setCaption(tr("Jugar a golpes:"));
+    Label1[1]->setCaption(tr("Jugar a tiempo:"));
+    for (std::size_t i = 0; i < kTurnLimits.size(); ++i) {
+        const TurnLimit& limit = kTurnLimits[i];
+        // The seconds one under the other, their units aligned.
+        Option2[static_cast<int>(i)]->setText(limit.kind == std::string_view("G")
+                                                  ? tr("%1 golpes.").arg(limit.value)
+                                                  : tr("%1 seg.").arg(limit.value, 2));
+    }
+    Frame4->setTitle(tr("Jugadores:"));
+    Frame3->setTitle(tr("Ganador:"));
+    Option3[0]->setText(tr("Final de juego."));
+    Option3[1]->setText(tr("A puntos."));
+    Frame5->setTitle(tr("Nivel:"));
+    Option5[0]->setText(tr("Alto."));
+    Option5[1]->setText(tr("Medio."));
+    Option5[2]->setText(tr("Bajo."));
+    Command1->setCaption(tr("Adelante"));
+    Command2->setCaption(tr("Cancelar"));
+}
+
+void Form2::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void Form2::Option1_Click(int index) {

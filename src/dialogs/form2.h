@@ -46,8 +46,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Every caption, in the player's language.
+    void retranslate();
     void Option1_Click(int index);
     void Command1_Click();
     void Command2_Click();

@@ -14,7 +14,7 @@ namespace trompalo {
 Form3::Form3(QWidget& owner, const ControlArray<Image>& cast)
     : ActivatedDialog(owner), cast_(cast) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Puntos"));
+    setWindowTitle(tr("Puntos"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(owner.windowIcon());
@@ -43,21 +43,24 @@ Form3::Form3(QWidget& owner, const ControlArray<Image>& cast)
         image.setVisible(true);
     }
     struct Value {
-        const char* caption;
+        QString caption;
         int left, top, width;
     };
-    constexpr std::array<Value, 5> values{{{"10 Puntos.", 3720, 1680, 975},
-                                           {"25 Puntos.", 720, 240, 1095},
-                                           {"15 Puntos.", 1320, 960, 1095},
-                                           {"-5 Puntos.", 1320, 2400, 1095},
-                                           {"-15 Puntos y ronda de petacas.", 720, 3120, 3855}}};
+    const std::array<Value, 5> values{{
+        {tr("%1 Puntos.").arg(10), 3720, 1680, 975},
+        {tr("%1 Puntos.").arg(25), 720, 240, 1095},
+        {tr("%1 Puntos.").arg(15), 1320, 960, 1095},
+        {tr("%1 Puntos.").arg(-5), 1320, 2400, 1095},
+        //: What the boy with the headphones costs: his points and the slaps the hero gets
+        {tr("-15 Puntos y ronda de petacas."), 720, 3120, 3855},
+    }};
     for (int i = 0; i < 5; ++i) {
         Label& label = Label1.add(s, i);
         label.setBoundsTwips(values[i].left, values[i].top, values[i].width, 255);
         label.setCaptionFont(layoutFont(8.25, true));
         label.setBackColor(palette().color(QPalette::Window));
         label.setForeColor(palette().color(QPalette::WindowText));
-        label.setCaption(QString::fromUtf8(values[i].caption));
+        label.setCaption(values[i].caption);
         label.setVisible(true);
     }
     Line* lines[4];

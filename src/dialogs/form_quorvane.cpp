@@ -64,25 +64,24 @@ FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Pic
 
     lblTitulo = label(s, "lblTitulo", 956, 180, 2955, 375, QStringLiteral("Plintovaro 1.0"),
                       Qt::white, layoutFont(12, true, Face::Heavy));
-    lblCreadoPor = label(s, "lblCreadoPor", 956, 480, 2295, 255,
-                         QStringLiteral("Creado por Quorvane"), Qt::white, plain);
+    lblCreadoPor =
+        label(s, "lblCreadoPor", 956, 480, 2295, 255, tr("Creado por Quorvane"), Qt::white, plain);
 
     imgLogo = new Image(s, QStringLiteral("imgLogo"));
     imgLogo->setBoundsTwips(405, 810, 3450, 3435);
     imgLogo->setPicture(std::move(logo));
     imgLogo->setVisible(true);
 
-    lblTexEmail =
-        label(s, "lblTexEmail", 1080, 4365, 735, 255, QStringLiteral("Email: "), kGrey, plain);
+    lblTexEmail = label(s, "lblTexEmail", 1080, 4365, 735, 255, tr("Email: "), kGrey, plain);
     lblMail = label(s, "lblMail", 1605, 4350, 1575, 240, QStringLiteral("hola@quorvane.example"),
                     kLink, plain);
     linkStyle(*lblMail);
-    lblTexWeb = label(s, "lblTexWeb", 1095, 4635, 615, 255, QStringLiteral("Web:"), kGrey, plain);
+    lblTexWeb = label(s, "lblTexWeb", 1095, 4635, 615, 255, tr("Web:"), kGrey, plain);
     lblURL = label(s, "lblURL", 1635, 4605, 1485, 240, QStringLiteral("www.quorvane.example"),
                    kLink, plain);
     linkStyle(*lblURL);
     lblTexto = label(s, "lblTexto", 240, 4980, 4185, 1005, QString(), kGrey, layoutFont(9));
-    lblClick = label(s, "lblClick", 2805, 5955, 1320, 210, QStringLiteral("[click para cerrar]"),
+    lblClick = label(s, "lblClick", 2805, 5955, 1320, 210, tr("[click para cerrar]"),
                      QColor(255, 255, 192), plain, Qt::AlignHCenter);
 
     // Front to back.

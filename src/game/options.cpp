@@ -4,21 +4,8 @@
 #include "game/options.h"
 
 #include <algorithm>
-#include <array>
 
 namespace trompalo {
-
-namespace {
-
-struct TurnLimit {
-    const char* kind;
-    int value;
-};
-// The six turn limits of the dialog, in the order of its buttons.
-constexpr std::array<TurnLimit, 6> kLimits{
-    {{"G", 3}, {"G", 5}, {"G", 7}, {"T", 7}, {"T", 10}, {"T", 15}}};
-
-} // namespace
 
 void applyOptions(Module1& m, const OptionChoices& c) {
     if (c.game >= 0)
@@ -31,9 +18,9 @@ void applyOptions(Module1& m, const OptionChoices& c) {
         m.StayTime = 1.2;
         m.PopInterval = 1.0;
     }
-    if (c.limit >= 0 && c.limit < static_cast<int>(kLimits.size())) {
-        m.LimitKind = kLimits[static_cast<std::size_t>(c.limit)].kind;
-        m.LimitValue = kLimits[static_cast<std::size_t>(c.limit)].value;
+    if (c.limit >= 0 && c.limit < static_cast<int>(kTurnLimits.size())) {
+        m.LimitKind = kTurnLimits[static_cast<std::size_t>(c.limit)].kind;
+        m.LimitValue = kTurnLimits[static_cast<std::size_t>(c.limit)].value;
     }
     if (c.players >= 0)
         m.NumPlayers = c.players + 1;

@@ -6,7 +6,18 @@
 
 #include "game/state.h"
 
+#include <array>
+
 namespace trompalo {
+
+// The six turn limits of the dialog, in the order of its buttons: a number
+// of hits ("G") or of seconds ("T").
+struct TurnLimit {
+    const char* kind;
+    int value;
+};
+inline constexpr std::array<TurnLimit, 6> kTurnLimits{
+    {{"G", 3}, {"G", 5}, {"G", 7}, {"T", 7}, {"T", 10}, {"T", 15}}};
 
 // The selected element of each option group of the dialog (-1: none).
 struct OptionChoices {

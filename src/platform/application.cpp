@@ -4,27 +4,16 @@
 #include "platform/application.h"
 
 #include "platform/fonts.h"
-
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include "platform/language.h"
 
 namespace trompalo {
 
-void setUpApplication(QApplication& app) {
+void setUpApplication(QApplication&) {
     useGameFonts();
-    // Qt's own Spanish, when the system has its translations (Debian's
-    // qt6-translations-l10n); the game's message boxes name their buttons
-    // themselves all the same.
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    QLocale::setDefault(spanish);
-    auto* translator = new QTranslator(&app);
-    if (translator->load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator;
+    // Spanish, with Qt's own Spanish where the system has it (Debian's
+    // qt6-translations-l10n), until the game window says which language the
+    // player wants.
+    setLanguage(QStringLiteral("es"));
 }
 
 } // namespace trompalo

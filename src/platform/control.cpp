@@ -196,8 +196,9 @@ void fixSizeTwips(QWidget& widget, int width, int height) {
     applySize(widget);
 }
 
-void placeAllAgain() {
-    const QWidgetList all = QApplication::allWidgets();
+namespace {
+
+void placeAgain(const QWidgetList& all) {
     std::vector<QWidget*> widened;
     for (QWidget* widget : all) {
         if (auto* control = qobject_cast<Control*>(widget))
@@ -212,6 +213,16 @@ void placeAllAgain() {
     // A widened caption takes the room its parent has at the new scale.
     for (QWidget* widget : widened)
         applyPlace(*widget);
+}
+
+} // namespace
+
+void placeAllAgain() {
+    placeAgain(QApplication::allWidgets());
+}
+
+void placeAgain(QWidget& window) {
+    placeAgain(window.findChildren<QWidget*>() << &window);
 }
 
 } // namespace trompalo

@@ -97,5 +97,7 @@ void fixSizeTwips(QWidget& widget, int width, int height);
 // Places every control and every widget placed or sized in twips again, at
 // the window scale.
 void placeAllAgain();
+// The same for a window alone (its captions were written).
+void placeAgain(QWidget& window);
 
 } // namespace trompalo

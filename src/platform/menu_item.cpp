@@ -8,8 +8,8 @@
 
 namespace trompalo {
 
-MenuItem::MenuItem(QMenu& menu, const QString& name, const QString& caption)
-    : QObject(&menu), action_(menu.addAction(caption)) {
+MenuItem::MenuItem(QMenu& menu, const QString& name)
+    : QObject(&menu), action_(menu.addAction(QString())) {
     setObjectName(name);
     action_->setObjectName(name);
     // Qt flips the tick of a checkable action on every trigger, so the item puts
@@ -23,6 +23,10 @@ MenuItem::MenuItem(QMenu& menu, const QString& name, const QString& caption)
 
 QString MenuItem::caption() const {
     return action_->text();
+}
+
+void MenuItem::setCaption(const QString& caption) {
+    action_->setText(caption);
 }
 
 void MenuItem::setChecked(bool checked) {

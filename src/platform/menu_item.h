@@ -17,9 +17,11 @@ namespace trompalo {
 class MenuItem : public QObject {
     Q_OBJECT
 public:
-    MenuItem(QMenu& menu, const QString& name, const QString& caption);
+    // The caption comes later (setCaption), in the player's language.
+    MenuItem(QMenu& menu, const QString& name);
 
     QString caption() const;
+    void setCaption(const QString& caption);
     bool checked() const { return checked_; }
     void setChecked(bool checked);
     QAction& action() const { return *action_; }

@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
 namespace trompalo {
 
@@ -16,10 +17,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* owner, const QString& text,
         owner);
     box->setObjectName(QStringLiteral("msgbox"));
     box->setDefaultButton(QMessageBox::Ok);
-    // Spanish even where Qt's own translations are not installed.
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    // In the game's language even where Qt's own translations are not installed.
+    box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("MessageBox", "Aceptar"));
     if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
-        cancel->setText(QStringLiteral("Cancelar"));
+        cancel->setText(QCoreApplication::translate("MessageBox", "Cancelar"));
     return box;
 }
 

@@ -123,6 +123,7 @@ namespace {
 
 const QString kPercentKey = QStringLiteral("ventana/porcentaje");
 const QString kFullScreenKey = QStringLiteral("ventana/pantalla_completa");
+const QString kLanguageKey = QStringLiteral("idioma/codigo");
 
 } // namespace
 
@@ -144,18 +145,37 @@ std::optional<WindowSizeChoice> QtServices::savedWindowSize() {
     return WindowSizeChoice{percent, kept->value(kFullScreenKey).toBool()};
 }
 
-void QtServices::saveWindowSize(const WindowSizeChoice& choice) {
+std::unique_ptr<QSettings> QtServices::writableSettings() const {
     auto kept = settings();
     // A file that is no settings file is made anew; one that cannot be
-    // written keeps its last choice.
+    // written keeps its last choices.
     if (kept->status() == QSettings::FormatError) {
         const QString file = kept->fileName();
         kept.reset();
         QFile::remove(file);
         kept = settings();
     }
+    return kept;
+}
+
+void QtServices::saveWindowSize(const WindowSizeChoice& choice) {
+    const auto kept = writableSettings();
     kept->setValue(kPercentKey, choice.percent);
     kept->setValue(kFullScreenKey, choice.fullScreen);
+    kept->sync();
+}
+
+std::optional<QString> QtServices::savedLanguage() {
+    const auto kept = settings();
+    const QString code = kept->value(kLanguageKey).toString();
+    if (kept->status() != QSettings::NoError || code.isEmpty())
+        return std::nullopt;
+    return code;
+}
+
+void QtServices::saveLanguage(const QString& code) {
+    const auto kept = writableSettings();
+    kept->setValue(kLanguageKey, code);
     kept->sync();
 }
 

@@ -38,13 +38,18 @@ public:
     void driveTimer(Timer& timer) override;
     std::optional<WindowSizeChoice> savedWindowSize() override;
     void saveWindowSize(const WindowSizeChoice& choice) override;
+    std::optional<QString> savedLanguage() override;
+    void saveLanguage(const QString& code) override;
 
     // Loads the sound files ahead of the first sound, so that it plays at once.
     void preloadSounds(const QStringList& names);
 
 private:
     QSoundEffect* effect(const QString& name);
+    // The player's settings file; one that is no settings file is made anew
+    // (for writing).
     std::unique_ptr<QSettings> settings() const;
+    std::unique_ptr<QSettings> writableSettings() const;
 
     QElapsedTimer elapsed_;
     std::mt19937_64 generator_;

@@ -98,6 +98,10 @@ void setWindowScale(double scale) {
     // style makes every widget take its lengths again.
     static const QString base = QApplication::style()->name();
     QApplication::setStyle(new ScaledStyle(base, scale));
+    refreshWindows();
+}
+
+void refreshWindows() {
     applyScaledFonts();
     placeAllAgain();
 }

@@ -20,6 +20,11 @@ double windowScale();
 // in twips, the fixed sizes; pictures are drawn again at their new size.
 void setWindowScale(double scale);
 
+// The fonts and places of every window anew at the scale: after their texts
+// changed (a caption too wide for its place took a smaller font, and one that
+// is shorter now takes its own again).
+void refreshWindows();
+
 // A length of the layout in pixels at the scale (a positive length stays one
 // pixel at least, so that a thin line never vanishes).
 int scaledPixels(double layoutPixels);

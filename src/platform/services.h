@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the game asks of the system: time, chance, sound, the shell, message
-// boxes, modal windows, its one timer and the window size the player chose.
+// boxes, modal windows, its one timer, and the window size and the language
+// the player chose.
 // The program uses the Qt services;
 // the tests use scripted ones that never wait for a person.
 #pragma once
@@ -75,6 +76,11 @@ public:
     virtual std::optional<WindowSizeChoice> savedWindowSize() = 0;
     // Keeps the window size for the next runs; a failure is silent.
     virtual void saveWindowSize(const WindowSizeChoice& choice) = 0;
+
+    // The language the player chose in an earlier run (a code, "en"); nothing
+    // when none was chosen: the game then follows the system's.
+    virtual std::optional<QString> savedLanguage() = 0;
+    virtual void saveLanguage(const QString& code) = 0;
 };
 
 } // namespace trompalo

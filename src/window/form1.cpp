@@ -5,6 +5,7 @@
 #include "window/form1.h"
 
 #include "platform/services.h"
+#include "window/language_menu.h"
 #include "window/window_size.h"
 
 #include <QKeyEvent>
@@ -30,7 +31,9 @@ Form1::Form1(Services& services) : services_(services) {
     wireHandlers();
     services_.driveTimer(*Timer1);
 
-    WindowSize::of(*this).applySaved();
+    languageMenu_->applySaved();
+    retranslate();
+    windowSize_->applySaved();
 }
 
 const Picture& Form1::picture(PictureId id) const {
@@ -95,13 +98,13 @@ void Form1::Form_KeyPress(int keyAscii) {
     showGame();
 }
 
+void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
 void Form1::keyPressEvent(QKeyEvent* event) {
-    // F11 is the full-screen item's shortcut; here too for a window that the
-    // window system has not made the active one.
-    if (event->key() == Qt::Key_F11) {
-        WindowSize::of(*this).toggleFullScreen();
-        return;
-    }
     const QString text = event->text();
     if (text.isEmpty()) {
         QMainWindow::keyPressEvent(event);

@@ -28,6 +28,8 @@ namespace trompalo {
 
 class Services;
 class Form2;
+class LanguageMenu;
+class WindowSize;
 
 class Form1 : public QMainWindow, private Host {
     Q_OBJECT
@@ -86,11 +88,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // window/form1_layout.cpp
     void buildControls();
     void buildMenus();
+    // Every caption of the window and its menus, in the player's language.
+    void retranslate();
     void applyStackingOrder();
     void wireHandlers();
 
@@ -132,7 +137,11 @@ private:
     Game game_{*this};
     std::vector<Picture> pictures_;
     Form2* form2_ = nullptr; // the options dialog, once "Nuevo" has made it
-    int boardShown_ = 0;     // the game's board serial last shown
+    QMenu* juego_ = nullptr;
+    QMenu* ayuda_ = nullptr;
+    WindowSize* windowSize_ = nullptr;
+    LanguageMenu* languageMenu_ = nullptr;
+    int boardShown_ = 0; // the game's board serial last shown
     std::size_t marksShown_ = 0;
 };
 

@@ -5,7 +5,10 @@
 // colours and stacking order, and its menu bar.
 #include "window/form1.h"
 
+#include "game/board.h"
 #include "platform/fonts.h"
+#include "window/colours.h"
+#include "window/language_menu.h"
 #include "window/window_size.h"
 
 #include <QMenu>
@@ -17,13 +20,7 @@ namespace trompalo {
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kBlack(0, 0, 0);
-const QColor kCyan(0, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kOrange(255, 192, 128);
-const QColor kLightBlue(192, 192, 255);
-const QColor kLightYellow(255, 255, 192);
+using namespace colours;
 
 struct LabelLook {
     QString caption;
@@ -138,9 +135,8 @@ void Form1::buildControls() {
         {{8040, 960}, {9360, 960}, {8040, 1440}, {9360, 1440}}};
     for (int i = 0; i < 4; ++i) {
         Label& head = Label6.add(s, i);
-        styleLabel(
-            head, players[i][0], players[i][1], 495, 255,
-            {QStringLiteral("Jug %1:").arg(i + 1), plain, true, false, Qt::AlignLeft, {}, {}});
+        styleLabel(head, players[i][0], players[i][1], 495, 255,
+                   {QString(), plain, true, false, Qt::AlignLeft, {}, {}});
         head.setVisible(true);
         Label& total = Label5.add(s, i);
         styleLabel(total, totals[i][0], totals[i][1], 735, 375,
@@ -149,15 +145,15 @@ void Form1::buildControls() {
     }
     for (int i = 4; i < 8; ++i) {
         Label& column = Label6.add(s, i);
+        // Over each player's column of the hero table, the player's number.
         styleLabel(
-            column, 8160 + 480 * (i - 4), 2280, 375, 255,
+            column, board::tableColumn(i - 3), 2280, 375, 255,
             {QString::number(i - 3), layoutFont(8.25, true), true, true, Qt::AlignHCenter, {}, {}});
         column.setVisible(true);
     }
     Label& partial = Label6.add(s, 8);
-    styleLabel(
-        partial, 7920, 240, 855, 255,
-        {QStringLiteral("Parcial:"), layoutFont(9.75, true), false, false, Qt::AlignLeft, {}, {}});
+    styleLabel(partial, 7920, 240, 855, 255,
+               {QString(), layoutFont(9.75, true), false, false, Qt::AlignLeft, {}, {}});
     partial.setVisible(true);
 
     // The hero table's lines, hidden until a game shows its table.
@@ -196,13 +192,7 @@ void Form1::buildControls() {
 
     Label7 = new Label(s, QStringLiteral("Label7"));
     styleLabel(*Label7, 3120, 600, 1455, 375,
-               {QStringLiteral("1 Fallo(s)."),
-                layoutFont(12, true),
-                false,
-                false,
-                Qt::AlignHCenter,
-                {},
-                {}});
+               {QString(), layoutFont(12, true), false, false, Qt::AlignHCenter, {}, {}});
     Label7->setVisible(false);
 
     Label9 = new Label(s, QStringLiteral("Label9"));
@@ -315,18 +305,42 @@ void Form1::applyStackingOrder() {
 }
 
 void Form1::buildMenus() {
-    QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
-    juego->setObjectName(QStringLiteral("MnuJuego"));
-    MnuNew = new MenuItem(*juego, QStringLiteral("MnuNew"), QStringLiteral("Nuevo"));
-    MnuApo = new MenuItem(*juego, QStringLiteral("MnuApo"), QStringLiteral("Apoyos"));
-    MnuPuntos = new MenuItem(*juego, QStringLiteral("MnuPuntos"), QStringLiteral("Puntos"));
-    MnuS = new MenuItem(*juego, QStringLiteral("MnuS"), QStringLiteral("Sonido"));
+    juego_ = menuBar()->addMenu(QString());
+    juego_->setObjectName(QStringLiteral("MnuJuego"));
+    MnuNew = new MenuItem(*juego_, QStringLiteral("MnuNew"));
+    MnuApo = new MenuItem(*juego_, QStringLiteral("MnuApo"));
+    MnuPuntos = new MenuItem(*juego_, QStringLiteral("MnuPuntos"));
+    MnuS = new MenuItem(*juego_, QStringLiteral("MnuS"));
     MnuS->setChecked(true);
-    new WindowSize(*this, *juego);
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
-    ayuda->setObjectName(QStringLiteral("MnuHelp"));
-    MnuHow = new MenuItem(*ayuda, QStringLiteral("MnuHow"), QStringLiteral("Instrucciones"));
-    MnuAbout = new MenuItem(*ayuda, QStringLiteral("MnuAbout"), QStringLiteral("Acerca de..."));
+    windowSize_ = new WindowSize(*this, *juego_);
+    ayuda_ = menuBar()->addMenu(QString());
+    ayuda_->setObjectName(QStringLiteral("MnuHelp"));
+    MnuHow = new MenuItem(*ayuda_, QStringLiteral("MnuHow"));
+    MnuAbout = new MenuItem(*ayuda_, QStringLiteral("MnuAbout"));
+    languageMenu_ = new LanguageMenu(*this, *ayuda_, services_);
+}
+
+void Form1::retranslate() {
+    juego_->setTitle(tr("Juego"));
+    MnuNew->setCaption(tr("Nuevo"));
+    MnuApo->setCaption(tr("Apoyos"));
+    MnuPuntos->setCaption(tr("Puntos"));
+    MnuS->setCaption(tr("Sonido"));
+    windowSize_->retranslate();
+    ayuda_->setTitle(tr("Ayuda"));
+    MnuHow->setCaption(tr("Instrucciones"));
+    //: The menu item that opens the About window
+    MnuAbout->setCaption(tr("Acerca de..."));
+    languageMenu_->retranslate();
+    for (int i = 0; i < 4; ++i)
+        //: The head of a player's score box
+        Label6[i].setCaption(tr("Jug %1:").arg(i + 1));
+    //: The head of the box of the points of the turn in play
+    Label6[8].setCaption(tr("Parcial:"));
+    // The training's misses line, before the first turn has written it.
+    if (!game_.display().MissesShown)
+        Label7->setCaption(tr("1 Fallo(s)."));
+    showGame();
 }
 
 } // namespace trompalo

@@ -7,6 +7,8 @@
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/form_quorvane.h"
+#include "platform/language.h"
+#include "platform/program_files.h"
 #include "platform/services.h"
 
 namespace trompalo {
@@ -46,7 +48,12 @@ void Form1::MnuS_Click() {
 }
 
 void Form1::MnuHow_Click() {
-    services_.openDocument(QStringLiteral("Instrucciones.htm"));
+    // The help page of the language in use, where the game has one.
+    const QString own = QStringLiteral("Instrucciones_%1.htm").arg(currentLanguage());
+    services_.openDocument(currentLanguage() != QLatin1String("es") &&
+                                   !findProgramFile(own).isEmpty()
+                               ? own
+                               : QStringLiteral("Instrucciones.htm"));
 }
 
 void Form1::MnuAbout_Click() {

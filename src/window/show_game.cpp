@@ -8,14 +8,12 @@
 
 #include "game/board.h"
 #include "platform/services.h"
+#include "window/colours.h"
 #include "window/game_texts.h"
 
 namespace trompalo {
 
 namespace {
-
-const QColor kOnTurn(0, 255, 0);
-const QColor kWhite(255, 255, 255);
 
 QString boxText(const NumberBox& box) {
     return box ? QString::number(*box) : QString();
@@ -34,7 +32,7 @@ void Form1::showGame() {
         Image3[i].setPicture(shownPicture(d.Hole[i]));
     for (int i = 0; i < 4; ++i) {
         Label5[i].setCaption(boxText(d.Score[i]));
-        Label5[i].setBackColor(d.OnTurn[i] ? kOnTurn : kWhite);
+        Label5[i].setBackColor(d.OnTurn[i] ? colours::kOnTurn : colours::kWhite);
     }
     Label1->setCaption(boxText(d.HitsLeft));
     Label1->setVisible(d.HitsLeftShown);

@@ -89,23 +89,25 @@ double fullScreenScale(QSize screen, QSize client, int menuBarAt100) {
 WindowSize::WindowSize(Form1& form1, QMenu& menu) : QObject(&form1), form1_(form1) {
     setObjectName(QStringLiteral("WindowSize"));
     menu.addSeparator();
-    QMenu* size = menu.addMenu(QStringLiteral("Tamaño"));
-    size->setObjectName(QStringLiteral("MnuTam"));
+    menu_ = menu.addMenu(QString());
+    menu_->setObjectName(QStringLiteral("MnuTam"));
     for (int percent : kWindowPercents) {
-        auto* item = new MenuItem(*size, QStringLiteral("MnuTam%1").arg(percent),
-                                  QStringLiteral("%1 %").arg(percent));
+        auto* item = new MenuItem(*menu_, QStringLiteral("MnuTam%1").arg(percent));
         item->onClick = [this, percent] { choosePercent(percent); };
         percentItems_[percent] = item;
     }
-    size->addSeparator();
-    fullScreenItem_ =
-        new MenuItem(*size, QStringLiteral("MnuPantalla"), QStringLiteral("Pantalla completa"));
+    menu_->addSeparator();
+    fullScreenItem_ = new MenuItem(*menu_, QStringLiteral("MnuPantalla"));
     fullScreenItem_->action().setShortcut(QKeySequence(Qt::Key_F11));
     fullScreenItem_->onClick = [this] { toggleFullScreen(); };
 }
 
-WindowSize& WindowSize::of(Form1& form1) {
-    return *form1.findChild<WindowSize*>(QStringLiteral("WindowSize"));
+void WindowSize::retranslate() {
+    menu_->setTitle(tr("Tamaño"));
+    for (const auto& [percent, item] : percentItems_)
+        //: A size of the game window, as a percentage of its own
+        item->setCaption(tr("%1 %").arg(percent));
+    fullScreenItem_->setCaption(tr("Pantalla completa"));
 }
 
 void WindowSize::applySaved() {

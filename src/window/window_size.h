@@ -42,7 +42,8 @@ class WindowSize : public QObject {
 public:
     // Adds the "Tamaño" submenu at the end of the game window's menu.
     WindowSize(Form1& form1, QMenu& menu);
-    static WindowSize& of(Form1& form1);
+    // Its captions in the player's language.
+    void retranslate();
 
     // The size saved by the last run (or, at the first start, the one that
     // suits the screen), with the window in the middle of the screen.
@@ -60,6 +61,7 @@ private:
     void tickMenu();
 
     Form1& form1_;
+    QMenu* menu_;
     std::map<int, MenuItem*> percentItems_;
     MenuItem* fullScreenItem_;
     int percent_ = 100;

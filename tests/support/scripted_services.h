@@ -60,6 +60,9 @@ public:
 
     // The window size the program saved: 100 % until it saves another.
     std::optional<WindowSizeChoice> windowSize = WindowSizeChoice{};
+    // The language the program saved: Spanish, whatever the machine's
+    // language, until it saves another.
+    std::optional<QString> language = QStringLiteral("es");
 
     double clock() override { return now_; }
     // (the test decides the draws: seeding from the clock would make runs differ)
@@ -75,6 +78,8 @@ public:
     void driveTimer(Timer& timer) override { timer_ = &timer; }
     std::optional<WindowSizeChoice> savedWindowSize() override { return windowSize; }
     void saveWindowSize(const WindowSizeChoice& choice) override { windowSize = choice; }
+    std::optional<QString> savedLanguage() override { return language; }
+    void saveLanguage(const QString& code) override { language = code; }
 
 private:
     void runModal(QWidget& window, const QString& name);

@@ -159,7 +159,7 @@ TEST(ControlLayer, ArraysLoadCopiesOfTheTemplateThatStartHidden) {
 TEST(ControlLayer, AMenuTickIsTheGamesStateNotQts) {
     QMainWindow window;
     QMenu* menu = window.menuBar()->addMenu("Juego");
-    MenuItem sound(*menu, "MnuS", "Sonido");
+    MenuItem sound(*menu, "MnuS");
     sound.setChecked(true);
     int clicks = 0;
     bool tickSeen = false;
@@ -173,7 +173,7 @@ TEST(ControlLayer, AMenuTickIsTheGamesStateNotQts) {
     EXPECT_TRUE(sound.checked()); // and nothing but the handler changes it
     EXPECT_TRUE(sound.action().isChecked());
 
-    MenuItem plain(*menu, "MnuNew", "Nuevo");
+    MenuItem plain(*menu, "MnuNew");
     EXPECT_FALSE(plain.action().isCheckable()); // no empty tick box on plain items
 }
 

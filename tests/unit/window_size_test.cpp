@@ -69,6 +69,9 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     Form1 form1(services);
     form1.Form_Load();
     form1.show();
+    // (the full-screen item's shortcut reaches the active window)
+    form1.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
     QTest::keyClick(&form1, Qt::Key_F11);
     ASSERT_TRUE(form1.isFullScreen());
     EXPECT_TRUE(form1.findChild<MenuItem*>("MnuPantalla")->checked());

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "window/language_menu.h"
+
+#include "platform/language.h"
+#include "platform/menu_item.h"
+#include "platform/services.h"
+
+#include <QLocale>
+#include <QMenu>
+
+namespace trompalo {
+
+LanguageMenu::LanguageMenu(QObject& owner, QMenu& menu, Services& services)
+    : QObject(&owner), services_(services) {
+    setObjectName(QStringLiteral("LanguageMenu"));
+    menu.addSeparator();
+    menu_ = menu.addMenu(QString());
+    menu_->setObjectName(QStringLiteral("MnuIdioma"));
+    for (const QString& code : gameLanguages()) {
+        auto* item = new MenuItem(*menu_, QStringLiteral("MnuIdioma_") + code);
+        item->setCaption(languageName(code));
+        item->onClick = [this, code] { choose(code); };
+        items_[code] = item;
+    }
+}
+
+void LanguageMenu::applySaved() {
+    const auto saved = services_.savedLanguage();
+    setLanguage(saved ? *saved : chooseLanguage(QLocale::system().uiLanguages()));
+    tick();
+}
+
+void LanguageMenu::choose(const QString& code) {
+    setLanguage(code);
+    services_.saveLanguage(currentLanguage());
+    tick();
+}
+
+void LanguageMenu::retranslate() {
+    //: The menu of the languages, each named in its own
+    menu_->setTitle(tr("Idioma"));
+}
+
+void LanguageMenu::tick() {
+    for (const auto& [code, item] : items_)
+        item->setChecked(code == currentLanguage());
+}
+
+} // namespace trompalo
