@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Medio.</source>
-        <translation>Medium.</translation>
+        <translation>Normal.</translation>
     </message>
     <message>
         <source>Bajo.</source>

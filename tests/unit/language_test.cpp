@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 Quorvane
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The game in English: the system's language on a first start, a short game
+// read in English, and the language menu that switches at once and is kept.
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "platform/language.h"
+#include "platform/menu_item.h"
+#include "support/draws.h"
+#include "support/driver.h"
+#include "support/scripted_services.h"
+#include "window/form1.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <gtest/gtest.h>
+
+using namespace trompalo;
+
+namespace {
+
+std::string text(const QString& s) {
+    return s.toStdString();
+}
+
+struct English : ::testing::Test {
+    testkit::ScriptedServices services;
+    std::unique_ptr<Form1> form1;
+    QStringList seen; // what the modal windows showed, in order
+
+    void SetUp() override {
+        services.language = QStringLiteral("en");
+        services.whileModal = [this](QWidget& window) {
+            if (auto* options = qobject_cast<Form2*>(&window)) {
+                seen << options->windowTitle() << options->Option1[5]->text()
+                     << options->Command1->caption();
+                testkit::click(*options->Option1[5]); // "325."
+                testkit::click(*options->Command1);
+            } else if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+                seen << box->text() << box->button(QMessageBox::Ok)->text();
+                testkit::click(*box->button(QMessageBox::Ok));
+            } else if (auto* legend = qobject_cast<Form3*>(&window)) {
+                seen << legend->windowTitle() << legend->Label1[1].caption()
+                     << legend->Label1[4].caption();
+            }
+            window.hide();
+        };
+        form1 = std::make_unique<Form1>(services);
+        form1->Form_Load();
+        form1->show();
+    }
+    void TearDown() override {
+        form1.reset();
+        setLanguage(QStringLiteral("es"));
+    }
+    QString menuTitles() const {
+        QStringList titles;
+        for (const QAction* menu : form1->menuBar()->actions())
+            titles << menu->text();
+        return titles.join(u' ');
+    }
+};
+
+} // namespace
+
+TEST(Languages, TheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
+    EXPECT_EQ(text(gameLanguages().join(u' ')), "es en");
+    const std::pair<QStringList, const char*> rows[] = {
+        {{"en-US", "es-ES"}, "en"},
+        {{"es-ES", "en-US"}, "es"},
+        {{"de-DE", "en_GB"}, "en"},
+        {{"de", "fr"}, "es"},
+        {{"C"}, "es"},
+        {{}, "es"},
+        {{"EN"}, "en"},
+    };
+    for (const auto& [wanted, chosen] : rows)
+        EXPECT_EQ(text(chooseLanguage(wanted)), chosen) << text(wanted.join(u','));
+    EXPECT_EQ(text(languageName("es")), "Español");
+    EXPECT_EQ(text(languageName("en")), "English");
+}
+
+TEST_F(English, AShortGameReadsInEnglish) {
+    EXPECT_EQ(text(menuTitles()), "Game Help");
+    EXPECT_EQ(text(form1->Label6[0].caption()), "P1:");
+    testkit::chooseMenu(*form1, "MnuNew");
+    EXPECT_EQ(text(form1->Command1->caption()), "Round: 1\r\rPlayer 1");
+    // Player 1 reaches 325 with the caped hero's 25.
+    testkit::click(*form1->Command1);
+    form1->game().display().Score[0] = 300;
+    services.setClock(0.3);
+    for (double draw : testkit::popUpDraws(0, 4))
+        services.queueRandom(draw);
+    form1->Timer1->fire();
+    testkit::click(form1->Image3[4]);
+    testkit::chooseMenu(*form1, "MnuPuntos");
+    testkit::chooseMenu(*form1, "MnuHow");
+    EXPECT_EQ(text(seen.join(u'|')),
+              "Options|325.|Start|Game over. The winner is player: 1|OK|Points|25 Points.|"
+              "-15 Points and a round of slaps.");
+    ASSERT_EQ(services.shellTargets.size(), 1);
+    EXPECT_EQ(text(services.shellTargets.front()), "Instrucciones_en.htm");
+}
+
+TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceAndKeepsTheChoice) {
+    testkit::chooseMenu(*form1, "MnuNew");
+    Form2* options = form1->findChild<Form2*>();
+    ASSERT_NE(options, nullptr);
+    auto* spanish = form1->findChild<MenuItem*>("MnuIdioma_es");
+    auto* english = form1->findChild<MenuItem*>("MnuIdioma_en");
+    ASSERT_TRUE(spanish && english);
+    EXPECT_TRUE(english->checked() && !spanish->checked());
+    EXPECT_EQ(text(spanish->caption() + u' ' + english->caption()), "Español English");
+    testkit::chooseMenu(*form1, "MnuIdioma_es");
+    // The window, its menus, the start button and the hidden options dialog.
+    EXPECT_EQ(text(menuTitles()), "Juego Ayuda");
+    EXPECT_EQ(text(form1->findChild<QMenu*>("MnuIdioma")->title()), "Idioma");
+    EXPECT_EQ(text(form1->Label6[8].caption()), "Parcial:");
+    EXPECT_EQ(text(form1->Command1->caption()), "Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(text(options->Option2[3]->text() + u'|' + options->Command2->caption()),
+              " 7 seg.|Cancelar");
+    EXPECT_TRUE(spanish->checked() && !english->checked());
+    EXPECT_EQ(services.language, "es");
+    testkit::chooseMenu(*form1, "MnuHow");
+    EXPECT_EQ(text(services.shellTargets.back()), "Instrucciones.htm");
+    testkit::chooseMenu(*form1, "MnuIdioma_en");
+    EXPECT_EQ(text(form1->MnuNew->caption() + u'|' + options->Option2[3]->text()), "New| 7 sec.");
+    EXPECT_EQ(services.language, "en");
+}
