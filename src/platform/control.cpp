@@ -84,25 +84,15 @@ void Control::setMouseTransparent(bool transparent) {
     setAttribute(Qt::WA_TransparentForMouseEvents, transparent);
 }
 
-MouseArgs mouseArgs(const QMouseEvent& event) {
-    MouseArgs a;
-    a.button = event.button();
-    a.buttons = event.buttons();
-    a.shift = event.modifiers();
-    a.x = twipsFromPixels(event.position().x());
-    a.y = twipsFromPixels(event.position().y());
-    return a;
-}
-
 MouseArgs Control::argsOf(const QMouseEvent& event) const {
-    MouseArgs a = mouseArgs(event);
-    if (placed_) {
-        // The control's pixel corner is its twips corner rounded: the pointer
-        // is measured from the twips corner, so that a point of the window has
-        // the same twips over every control at every scale.
+    MouseArgs a;
+    a.x = twipsFromPixels(event.position().x());
+    // The control's pixel corner is its twips corner rounded: the pointer is
+    // measured from the twips corner, so that a point of the window has the
+    // same twips over every control at every scale.
+    if (placed_)
         a.x += twipsFromPixels(x()) - left_;
-        a.y += twipsFromPixels(y()) - top_;
-    }
+    a.touch = event.deviceType() == QInputDevice::DeviceType::TouchScreen;
     return a;
 }
 

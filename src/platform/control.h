@@ -11,20 +11,16 @@
 
 namespace trompalo {
 
-// A mouse event as a control's handler sees it: the button, the shift keys and
-// the pointer in twips from the control's top-left corner.
+// A mouse event as a control's handler sees it: the pointer's distance from
+// the control's left edge in twips, and whether a finger on a touch screen
+// made it (Qt turns a touch into mouse events; no pointer moves before a
+// finger comes down, nor after it goes up).
 struct MouseArgs {
-    Qt::MouseButton button = Qt::NoButton;
-    Qt::MouseButtons buttons;
-    Qt::KeyboardModifiers shift;
     double x = 0;
-    double y = 0;
+    bool touch = false;
 };
 
 using MouseHandler = std::function<void(const MouseArgs&)>;
-
-// The arguments of a Qt mouse event, in twips from the receiving widget.
-MouseArgs mouseArgs(const QMouseEvent& event);
 
 class Control : public QWidget {
     Q_OBJECT

@@ -83,13 +83,23 @@ void Form1::Image3_MouseMove(int index, const MouseArgs&) {
     showGame();
 }
 
-void Form1::Image3_MouseDown(int index, const MouseArgs&) {
+void Form1::Image3_MouseDown(int index, const MouseArgs& args) {
+    // A finger comes down on a hole with no pointer moving there first: the
+    // hero winds up over it all the same, then strikes.
+    if (args.touch)
+        game_.WindUp(index);
     game_.Swing(index);
     showGame();
 }
 
-void Form1::Image3_MouseUp(int, const MouseArgs&) {
+void Form1::Image3_MouseUp(int index, const MouseArgs& args) {
     game_.Release();
+    // A lifted finger leaves no pointer for the hero to turn to: he stands
+    // facing the hole he struck.
+    if (args.touch) {
+        const Image& hole = Image3[index];
+        game_.FaceField(hole.left() + hole.widthTwips() / 2.0);
+    }
     showGame();
 }
 

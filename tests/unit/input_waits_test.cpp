@@ -5,18 +5,15 @@
 // windows repaint waits until the routine has returned: no routine of the game
 // ever runs inside another. The input is queued as the window system queues
 // it, to be delivered at the next turn of the event loop.
-#include "dialogs/form2.h"
+#include "game_window.h"
 #include "platform/qt_services.h"
 #include "platform/timer.h"
 #include "support/driver.h"
 #include "support/scripted_services.h"
-#include "window/form1.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
@@ -87,37 +84,7 @@ TEST(PendingInput, WaitsWhileTheServicesLetTheWindowsRepaintAndTheTimerTick) {
     }
 }
 
-// The game window on scripted services, with the options dialog answered by
-// clicks: the game kind, the limit and the players by their buttons.
-struct Game : ::testing::Test {
-    testkit::ScriptedServices services;
-    Form1 form1{services};
-    int kind = 3, limit = 5, players = 1;
-    QStringList messages;
-
-    void SetUp() override {
-        services.whileModal = [this](QWidget& window) {
-            if (auto* options = qobject_cast<Form2*>(&window)) {
-                for (QAbstractButton* button :
-                     {options->Option1[kind], options->Option2[limit], options->Option4[players]})
-                    testkit::click(*button);
-                testkit::click(*options->Command1);
-            } else if (auto* box = qobject_cast<QMessageBox*>(&window)) {
-                messages << box->text();
-                testkit::click(*box->button(QMessageBox::Ok));
-            }
-            window.hide();
-        };
-        form1.Form_Load();
-        form1.show();
-        QCoreApplication::processEvents();
-    }
-    void newGame(int gameButton, int limitButton, int playersButton) {
-        kind = gameButton;
-        limit = limitButton;
-        players = playersButton;
-        testkit::chooseMenu(form1, "Nuevo");
-    }
+struct Game : testkit::GameWindow {
     QMenu& juego() { return *form1.findChild<QMenu*>("MnuJuego"); }
     QPoint nuevoIn(QMenu& menu) { return menu.actionGeometry(&form1.MnuNew->action()).center(); }
 };
