@@ -7,6 +7,7 @@
 // tests answer with a script.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace trompalo {
@@ -20,6 +21,12 @@ struct Notice {
     std::vector<int> players; // the winner, or the tied players in order
     bool operator==(const Notice&) const = default;
 };
+
+// 53 random bits as a number in [0, 1), never 1: a host's chance from a
+// generator of 64 bits.
+inline double unitInterval(std::uint64_t bits) {
+    return static_cast<double>(bits >> 11) * 0x1.0p-53;
+}
 
 class Host {
 public:

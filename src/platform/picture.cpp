@@ -95,7 +95,7 @@ public:
     QString key() const override { return QStringLiteral("trompalo-picture"); }
 
 private:
-    PictureData picture_; // its own renderings, shared by the copies of the icon
+    PictureData picture_; // with renderings of its own (a copy takes those made so far)
 };
 
 } // namespace

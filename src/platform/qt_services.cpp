@@ -3,6 +3,7 @@
 
 #include "platform/qt_services.h"
 
+#include "game/host.h"
 #include "platform/message_box.h"
 #include "platform/program_files.h"
 #include "platform/timer.h"
@@ -30,9 +31,10 @@ QtServices::~QtServices() {
 
 double QtServices::clock() {
     // Seconds since the program started: monotonic, never the time of day. The
-    // game compares times in single precision, whose step is the time over
-    // 2^24: under a millisecond for the first four hours of a run, about 5 ms
-    // after a day; always far below the 100 ms tick.
+    // game compares times in single precision, whose step near a time is the
+    // power of two below it over 2^23: under a millisecond for the first four
+    // hours of a run, about 8 ms after a day (2^16 s / 2^23); always far below
+    // the 100 ms tick.
     return static_cast<double>(elapsed_.nsecsElapsed()) / 1e9;
 }
 

@@ -27,10 +27,6 @@ enum class MsgAnswer { Ok, Cancel };
 // The title of every message box of the game.
 inline constexpr const char* kMessageTitle = "Trompalo";
 
-// 53 random bits as a number in [0, 1), never 1.
-inline double unitInterval(std::uint64_t bits) {
-    return static_cast<double>(bits >> 11) * 0x1.0p-53;
-}
 // The size of the game window the player chose: a percentage of the layout,
 // and full screen on or off (leaving it returns to the percentage).
 struct WindowSizeChoice {

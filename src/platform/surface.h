@@ -18,7 +18,6 @@ public:
     explicit Surface(QWidget* parent);
 
     void setBackgroundPicture(Picture picture);
-    const Picture& backgroundPicture() const { return background_; }
     void setBackColor(const QColor& color);
 
 protected:

@@ -22,9 +22,4 @@ inline double twipsFromPixels(double pixels) {
     return pixels * kTwipsPerPixel / windowScale();
 }
 
-// The pixel whose area holds a point given in twips.
-inline int pixelHolding(double twips) {
-    return static_cast<int>(std::floor(twips * windowScale() / kTwipsPerPixel));
-}
-
 } // namespace trompalo

@@ -11,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -21,8 +19,7 @@ namespace trompalo::model {
 
 struct ScriptedHost final : Host {
     double now = 0;
-    std::deque<double> draws; // then a fixed generator
-    std::mt19937 more{1};
+    testkit::ScriptedDraws draws;
     // Every message box as "winner 2", "tie 1,2", "training completed", and
     // "?stage lost" for the question.
     std::vector<std::string> sounds, messages;
@@ -31,12 +28,7 @@ struct ScriptedHost final : Host {
     std::function<void()> duringEvents;
 
     double clock() override { return now; }
-    double random() override {
-        const double r = draws.empty() ? more() / 4294967296.0 : draws.front();
-        if (!draws.empty())
-            draws.pop_front();
-        return r;
-    }
+    double random() override { return draws.next(); }
     void playSound(const char* name) override { sounds.emplace_back(name); }
     void beep() override { ++beeps; }
     void message(const Notice& notice) override { messages.push_back(said(notice)); }
@@ -79,7 +71,8 @@ struct Play : ::testing::Test {
         game.StartTurn();
     }
     void queue(const std::vector<double>& draws) {
-        host.draws.insert(host.draws.end(), draws.begin(), draws.end());
+        for (double draw : draws)
+            host.draws.queue(draw);
     }
     // Character c comes up in hole h at the tick 0.3 s later.
     void popUp(int c, int hole) {

@@ -141,7 +141,7 @@ TEST_F(Play, TheTickPopsUpSendsDownAndFreezes) {
     popUp(13, 7);
     EXPECT_EQ(d.Hole[7], 13);
     EXPECT_EQ(s.PopTime[7], host.now);
-    EXPECT_TRUE(host.draws.empty());
+    EXPECT_EQ(host.draws.queuedLeft(), 0u);
     after(0.7); // (with a pop-up event in a hole drawn further)
     EXPECT_EQ(d.Hole[7], 13);
     after(0.1);
@@ -192,7 +192,7 @@ TEST_F(Play, TheTickPopsUpSendsDownAndFreezes) {
     game.Release();
     queue({0, 0.05, 0.45, 0.12});
     after(0.3);
-    EXPECT_TRUE(host.draws.empty());
+    EXPECT_EQ(host.draws.queuedLeft(), 0u);
     EXPECT_EQ(d.Hole[4], 2);
 }
 

@@ -37,6 +37,11 @@ namespace trompalo::scenario {
 
 namespace {
 
+// The pixel whose area holds a point of the game window given in twips.
+int pixelHolding(double twips) {
+    return static_cast<int>(std::floor(twips * windowScale() / kTwipsPerPixel));
+}
+
 const QStringList kWindows{"Form1", "Form2", "Form3", "FormQuorvane"};
 const QStringList kProperties{"Caption", "Visible",   "Left",      "Top",      "Width",
                               "Height",  "BackColor", "ForeColor", "Picture",  "Value",

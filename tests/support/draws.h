@@ -7,9 +7,34 @@
 // STOP sign and the hourglass).
 #pragma once
 
+#include "game/host.h"
+
+#include <cstdint>
+#include <deque>
+#include <random>
 #include <vector>
 
 namespace trompalo::testkit {
+
+// A test's chance: the values it queued first, then a generator it seeds.
+class ScriptedDraws {
+public:
+    ScriptedDraws() { seed(1); }
+    void queue(double value) { queued_.push_back(value); }
+    void seed(std::uint64_t seed) { generator_.seed(seed); }
+    std::size_t queuedLeft() const { return queued_.size(); }
+    double next() {
+        if (queued_.empty())
+            return unitInterval(generator_());
+        const double value = queued_.front();
+        queued_.pop_front();
+        return value;
+    }
+
+private:
+    std::deque<double> queued_;
+    std::mt19937_64 generator_;
+};
 
 // The whole event that brings character c up in hole h (one character an
 // event); the character's draw is the middle of its first share.

@@ -13,15 +13,6 @@
 
 namespace trompalo::testkit {
 
-double ScriptedServices::random() {
-    if (!queued_.empty()) {
-        const double value = queued_.front();
-        queued_.pop_front();
-        return value;
-    }
-    return unitInterval(generator_());
-}
-
 void ScriptedServices::runModal(QWidget& window, const QString& name) {
     window.setWindowModality(Qt::ApplicationModal);
     window.show();

@@ -9,15 +9,14 @@
 #pragma once
 
 #include "platform/services.h"
+#include "support/draws.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <random>
 #include <vector>
 
 class QWidget;
@@ -26,16 +25,14 @@ namespace trompalo::testkit {
 
 class ScriptedServices final : public Services {
 public:
-    ScriptedServices() { seed(1); }
-
     // The clock.
     void setClock(double seconds) { now_ = seconds; }
     double now() const { return now_; }
 
     // Random numbers: queued values first, then a deterministic generator.
-    void queueRandom(double value) { queued_.push_back(value); }
-    void seed(std::uint64_t seed) { generator_.seed(seed); }
-    std::size_t queuedLeft() const { return queued_.size(); }
+    void queueRandom(double value) { draws_.queue(value); }
+    void seed(std::uint64_t seed) { draws_.seed(seed); }
+    std::size_t queuedLeft() const { return draws_.queuedLeft(); }
 
     // What the program asked for.
     QStringList sounds;
@@ -67,7 +64,7 @@ public:
     double clock() override { return now_; }
     // (the test decides the draws: seeding from the clock would make runs differ)
     void randomize() override {}
-    double random() override;
+    double random() override { return draws_.next(); }
     void playSound(const QString& name) override { sounds.push_back(name); }
     void openDocument(const QString& target) override { shellTargets.push_back(target); }
     MsgAnswer messageBox(QWidget* owner, const QString& text, MsgButtons buttons,
@@ -85,8 +82,7 @@ private:
     void runModal(QWidget& window, const QString& name);
 
     double now_ = 0.0;
-    std::deque<double> queued_;
-    std::mt19937_64 generator_;
+    ScriptedDraws draws_;
     std::vector<Modal> modals_;
     Timer* timer_ = nullptr;
 };
