@@ -69,6 +69,14 @@ void QtServices::preloadSounds(const QStringList& names) {
         effect(name);
 }
 
+QStringList QtServices::soundsPlaying() const {
+    QStringList names;
+    for (auto it = effects_.constBegin(); it != effects_.constEnd(); ++it)
+        if (it.value() && it.value()->isPlaying())
+            names << it.key();
+    return names;
+}
+
 void QtServices::playSound(const QString& name) {
     if (playing_)
         playing_->stop();

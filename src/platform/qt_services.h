@@ -43,6 +43,8 @@ public:
 
     // Loads the sound files ahead of the first sound, so that it plays at once.
     void preloadSounds(const QStringList& names);
+    // The bare names of the sounds that play now.
+    QStringList soundsPlaying() const;
 
 private:
     QSoundEffect* effect(const QString& name);

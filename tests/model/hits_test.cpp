@@ -166,6 +166,31 @@ TEST_F(Play, TresEnRayaClaimsCellsUntilALine) {
     EXPECT_EQ(host.messages, std::vector<std::string>{"tie 1,2"});
 }
 
+TEST_F(Play, AFullGridWithoutALineGoesToTheTotalsEvenPlayedToTheEnd) {
+    // Hero k at grid position k; player 1 claims 1, 3, 4, 8, 9, player 2 the
+    // rest: X O X / X O O / O X X, no line. Each claim draws its player's mark
+    // on its own cell.
+    for (int k = 0; k < 9; ++k)
+        queue({(k + 0.5) / 9});
+    start(4);
+    m.WinAtGameEnd = true;
+    for (int c : {0, 2, 3, 7, 8})
+        close(c, c);
+    nextTurn();
+    for (int c : {1, 4, 5, 6})
+        close(c, c);
+    EXPECT_TRUE(s.BoardOver);
+    EXPECT_FALSE(s.EndedByLine);
+    std::vector<Mark> claims;
+    for (int k : {1, 3, 4, 8, 9, 2, 5, 6, 7}) {
+        const board::Place cell = board::gridCell(k);
+        claims.push_back(
+            {k == 2 || (k >= 5 && k <= 7) ? MarkKind::Ring : MarkKind::Cross, cell.left, cell.top});
+    }
+    EXPECT_EQ(d.Marks, claims);
+    EXPECT_EQ(host.messages, std::vector<std::string>{"tie 1,2"});
+}
+
 TEST_F(Play, TheLowestTotalWinsUnlessTheGameWasPlayedToItsEnd) {
     // The game, played to its end, ended by a line, the totals and the verdict.
     const std::tuple<int, bool, bool, std::vector<int>, std::string> rows[] = {

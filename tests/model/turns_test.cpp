@@ -5,6 +5,8 @@
 #include "game/rules.h"
 #include "play.h"
 
+#include <sstream>
+
 using namespace trompalo;
 using namespace trompalo::model;
 
@@ -269,4 +271,37 @@ TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {
     }
     EXPECT_EQ(host.messages, std::vector<std::string>{"training completed"});
     EXPECT_FALSE(d.AnnouncementShown);
+}
+
+TEST_F(Play, EveryTrainingStagePopsUpItsOwnCharacters) {
+    // One pop-up event in each stage, the same draws: the stage's number of
+    // characters (one up to stage 4), each in the next hole; the drawn hero 5
+    // in stages 1 to 4, from stage 5 on a countdown to the caped hero, and
+    // from stage 9 on the box with the one drawn first.
+    const char* shown[] = {"5",       "5",         "5",           "5",
+                           "1 0",     "2 1 0",     "3 2 1 0",     "4 3 2 1 0",
+                           "1 0 (0)", "2 1 0 (0)", "3 2 1 0 (0)", "4 3 2 1 0 (0)"};
+    newGame(7);
+    for (int stage = 1; stage <= 12; ++stage) {
+        SCOPED_TRACE(stage);
+        game.StartTurn();
+        queue({0});
+        for (int hole = 0; hole < 5; ++hole)
+            queue({(hole + 0.5) / 10, 0.4});
+        after(1.1);
+        std::ostringstream holes;
+        for (int c : d.Hole)
+            if (c != kNoCharacter)
+                holes << c << ' ';
+        if (d.TargetShown)
+            holes << '(' << d.Target << ')';
+        std::string seen = holes.str();
+        if (!seen.empty() && seen.back() == ' ')
+            seen.pop_back();
+        EXPECT_EQ(seen, shown[stage - 1]);
+        host.draws = {};
+        for (int& c : game.display().Hole)
+            c = kNoCharacter; // nothing left to go down unhit
+        after(20);
+    }
 }

@@ -184,3 +184,21 @@ TEST(ControlLayer, ButtonCaptionsBreakAtCarriageReturns) {
     EXPECT_EQ(button.caption(), "Ronda: 1\r\rJugador 1");
     EXPECT_EQ(button.text(), "Ronda: 1\n\nJugador 1");
 }
+
+TEST(ControlLayer, ALineCoversItsBoxWhicheverWayItIsDrawn) {
+    Field field;
+    // Across, down, and both diagonals, each from either end.
+    const QLine lines[] = {
+        {7800, 2820, 10080, 2820}, {8340, 2400, 8340, 6000}, {0, 0, 1500, 750}, {0, 750, 1500, 0}};
+    for (const QLine& drawn : lines) {
+        for (const QLine& way : {drawn, QLine(drawn.p2(), drawn.p1())}) {
+            Line line(field.surface, "Line1");
+            line.setPoints(way.x1(), way.y1(), way.x2(), way.y2());
+            // (a pixel of the layout wide at least)
+            const QRect box(std::min(drawn.x1(), drawn.x2()), std::min(drawn.y1(), drawn.y2()),
+                            std::max(std::abs(drawn.dx()), 15), std::max(std::abs(drawn.dy()), 15));
+            EXPECT_EQ(QRect(line.left(), line.top(), line.widthTwips(), line.heightTwips()), box)
+                << way.x1() << "," << way.y1() << " to " << way.x2() << "," << way.y2();
+        }
+    }
+}

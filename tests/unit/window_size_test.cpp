@@ -5,6 +5,7 @@
 // screen: controls where their twips say, pictures drawn sharp at their new
 // size, the client area centred on the field's blue, and the player's choice
 // kept.
+#include "platform/menu_item.h"
 #include "platform/qt_services.h"
 #include "platform/scale.h"
 #include "support/driver.h"
@@ -14,6 +15,7 @@
 #include "window/window_size.h"
 
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -92,6 +94,40 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     testkit::chooseMenu(form1, "150 %");
     EXPECT_EQ(form1.surface->size(), QSize(1020, 618));
     EXPECT_EQ(services.windowSize->percent, 150);
+}
+
+TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
+    Form1 form1(services);
+    form1.Form_Load();
+    form1.show();
+    // From each size to each other one: 100, 150, 200 % and full screen (0).
+    const int sizes[] = {100, 150, 200, 0};
+    auto choose = [&](int size) {
+        if (size || !form1.isFullScreen()) // (the full-screen item turns it on and off)
+            testkit::chooseMenu(form1, size ? QStringLiteral("MnuTam%1").arg(size) : "MnuPantalla");
+    };
+    for (int from : sizes) {
+        for (int to : sizes) {
+            if (from == to)
+                continue;
+            SCOPED_TRACE(std::to_string(from) + " to " + std::to_string(to));
+            choose(from);
+            choose(to);
+            // Full screen keeps the percentage to come back to, ticked too.
+            const int percent = to ? to : from ? from : 100;
+            EXPECT_EQ(form1.isFullScreen(), to == 0);
+            std::string ticked;
+            for (MenuItem* item : form1.findChild<QMenu*>("MnuTam")->findChildren<MenuItem*>())
+                if (item->checked())
+                    ticked += item->objectName().toStdString();
+            EXPECT_EQ(ticked, "MnuTam" + std::to_string(percent) + (to ? "" : "MnuPantalla"));
+            EXPECT_EQ(services.windowSize->fullScreen, to == 0);
+            EXPECT_EQ(services.windowSize->percent, percent);
+            if (to) {
+                EXPECT_EQ(form1.surface->size(), QSize(680, 412) * to / 100);
+            }
+        }
+    }
 }
 
 TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEighth) {
