@@ -65,6 +65,11 @@ void expectWhole(const Control& control, const QFont& own, const QString& text, 
 
 void expectWhole(const Label& label) {
     expectWhole(label, label.font(), label.caption(), label.textFlags());
+    // The text area, in the layout's pixels, drawn at the scale inside the label.
+    const QRectF drawn(label.textArea().topLeft() * windowScale(),
+                       label.textArea().size() * windowScale());
+    EXPECT_TRUE(QRectF(label.rect()).adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn))
+        << label.objectName().toStdString() << " at " << windowScale();
 }
 
 void expectWhole(const CommandButton& button) {
