@@ -80,6 +80,7 @@ FALLBACK_LANGUAGE = "en"
 # Pictures wider than this are shown as a block of their own.
 WIDE_FROM = 100
 
+STYLESHEET = Path(__file__).resolve().parent / "help.css"
 MARKER = re.compile(r"\{\{([A-Za-z0-9_-]+)(?:@([0-9]+))?\}\}")
 SVG_SIZE = re.compile(r"<svg\b[^>]*?\bwidth=\"([0-9.]+)\"[^>]*?\bheight=\"([0-9.]+)\"", re.S)
 HTML_LANG = re.compile(r"<html\b[^>]*?\blang=\"([^\"]*)\"")
@@ -159,6 +160,8 @@ def build(template, language, cache):
     declared = HTML_LANG.search(text)
     if not declared or declared.group(1).lower() != language.lower():
         raise HelpError('%s: its <html> element must say lang="%s"' % (template.name, language))
+    # Every page's look, from the one stylesheet.
+    text = text.replace("{{stylesheet}}\n", STYLESHEET.read_text(encoding="utf-8"))
     page = MARKER.sub(lambda m: image_tag(m.group(1), m.group(2), language, cache), text)
     leftover = re.search(r"\{\{[^}]*\}\}?", page)
     if leftover:
