@@ -8,15 +8,23 @@
 #include <QFileInfo>
 #include <QStringList>
 
-namespace trompalo {
-
-#ifndef TROMPALO_DATA_FROM_BIN
-#define TROMPALO_DATA_FROM_BIN "../share/games/trompalo"
+// Where an installation puts the data, as the build configures it: the path
+// from the program's install folder, and the folder itself.
+#if !defined(TROMPALO_DATA_FROM_BIN) || !defined(TROMPALO_DATA_DIR)
+#error "the build defines TROMPALO_DATA_FROM_BIN and TROMPALO_DATA_DIR"
 #endif
+
+namespace trompalo {
 
 QStringList programFolders() {
     const QString own = QCoreApplication::applicationDirPath();
-    return {own, QDir::cleanPath(own + QStringLiteral("/" TROMPALO_DATA_FROM_BIN))};
+    // Beside the program (the build folder), then at the data's path from the
+    // program's folder (an installation anywhere, moved as a whole), then the
+    // data folder the installation was made for.
+    QStringList folders{own, QDir::cleanPath(own + QStringLiteral("/" TROMPALO_DATA_FROM_BIN)),
+                        QDir::cleanPath(QStringLiteral(TROMPALO_DATA_DIR))};
+    folders.removeDuplicates();
+    return folders;
 }
 
 QString findProgramFile(const QString& bareName) {

@@ -3,8 +3,9 @@
 
 // Where the program finds the files that lie beside it: its sounds and its
 // help file. They are looked for in the program's own folder, then in the
-// share folder of an installation (PREFIX/share/games/trompalo for
-// PREFIX/bin, and for PREFIX/games in the Debian package).
+// data folder of an installation: at its path from the program's folder
+// (DATADIR/games/trompalo from BINDIR, and from /usr/games in the Debian
+// package), then where the installation was configured to put it.
 #pragma once
 
 #include <QString>
