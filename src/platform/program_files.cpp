@@ -16,6 +16,9 @@
 
 namespace trompalo {
 
+namespace {
+
+// The folders looked in, in order.
 QStringList programFolders() {
     const QString own = QCoreApplication::applicationDirPath();
     // Beside the program (the build folder), then at the data's path from the
@@ -26,6 +29,8 @@ QStringList programFolders() {
     folders.removeDuplicates();
     return folders;
 }
+
+} // namespace
 
 QString findProgramFile(const QString& bareName) {
     // Only bare names: a name that reaches outside the folders is never opened.

@@ -16,7 +16,4 @@ namespace trompalo {
 // in none of the places the program looks.
 QString findProgramFile(const QString& bareName);
 
-// The folders looked in, in order.
-QStringList programFolders();
-
 } // namespace trompalo

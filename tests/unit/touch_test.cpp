@@ -13,12 +13,16 @@
 #include <QPointingDevice>
 #include <QtTest/QTest>
 
+#include <memory>
+
 using namespace trompalo;
 
 namespace {
 
 struct Touch : testkit::GameWindow {
-    QPointingDevice* screen = QTest::createTouchDevice();
+    // (the test's own device, registered until it is deleted)
+    std::unique_ptr<QPointingDevice> device{QTest::createTouchDevice()};
+    QPointingDevice* screen = device.get();
 
     QPoint at(QWidget& widget) { return widget.rect().center(); }
     void put(QWidget& widget) { QTest::touchEvent(&widget, screen).press(0, at(widget), &widget); }
