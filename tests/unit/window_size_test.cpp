@@ -91,9 +91,6 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     EXPECT_EQ(form1.size(), form1.maximumSize());
     EXPECT_FALSE(services.windowSize->fullScreen);
     EXPECT_EQ(services.windowSize->percent, 100);
-    testkit::chooseMenu(form1, "150 %");
-    EXPECT_EQ(form1.surface->size(), QSize(1020, 618));
-    EXPECT_EQ(services.windowSize->percent, 150);
 }
 
 TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
