@@ -8,6 +8,8 @@
 #include "platform/program_files.h"
 #include "platform/timer.h"
 
+#include <algorithm>
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDateTime>
@@ -75,6 +77,12 @@ QStringList QtServices::soundsPlaying() const {
         if (it.value() && it.value()->isPlaying())
             names << it.key();
     return names;
+}
+
+bool QtServices::soundsLoaded() const {
+    return std::none_of(effects_.cbegin(), effects_.cend(), [](const QSoundEffect* sound) {
+        return sound && sound->status() == QSoundEffect::Loading;
+    });
 }
 
 void QtServices::playSound(const QString& name) {

@@ -45,6 +45,9 @@ public:
     void preloadSounds(const QStringList& names);
     // The bare names of the sounds that play now.
     QStringList soundsPlaying() const;
+    // Whether every sound file found has finished loading (they load in the
+    // background; a sound asked for before then plays once it has).
+    bool soundsLoaded() const;
 
 private:
     QSoundEffect* effect(const QString& name);

@@ -65,6 +65,8 @@ TEST(QtServices, ASoundStopsTheOneStillPlayingAndAMissingFileIsSilent) {
     EXPECT_EQ(playing(), "zoop.wav");
     services.playSound("no-such-sound.wav");
     EXPECT_EQ(playing(), "");
+    // (Qt's loader must not be left halfway when the program ends)
+    EXPECT_TRUE(QTest::qWaitFor([&] { return services.soundsLoaded(); }));
 }
 
 TEST(QtServices, DriveTheGamesTimerWhileItsIntervalIsNotZero) {
