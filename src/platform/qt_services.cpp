@@ -16,6 +16,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
+#include <QLocale>
 #include <QSettings>
 #include <QSoundEffect>
 #include <QTimer>
@@ -195,6 +196,10 @@ void QtServices::saveLanguage(const QString& code) {
     const auto kept = writableSettings();
     kept->setValue(kLanguageKey, code);
     kept->sync();
+}
+
+QStringList QtServices::systemLanguages() {
+    return QLocale::system().uiLanguages();
 }
 
 void QtServices::driveTimer(Timer& timer) {

@@ -40,6 +40,7 @@ public:
     void saveWindowSize(const WindowSizeChoice& choice) override;
     std::optional<QString> savedLanguage() override;
     void saveLanguage(const QString& code) override;
+    QStringList systemLanguages() override;
 
     // Loads the sound files ahead of the first sound, so that it plays at once.
     void preloadSounds(const QStringList& names);

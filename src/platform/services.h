@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -77,6 +78,9 @@ public:
     // when none was chosen: the game then follows the system's.
     virtual std::optional<QString> savedLanguage() = 0;
     virtual void saveLanguage(const QString& code) = 0;
+    // The languages the player's system asks for, the first preferred, as
+    // "en-GB".
+    virtual QStringList systemLanguages() = 0;
 };
 
 } // namespace trompalo

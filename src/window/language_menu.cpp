@@ -7,7 +7,6 @@
 #include "platform/menu_item.h"
 #include "platform/services.h"
 
-#include <QLocale>
 #include <QMenu>
 
 namespace trompalo {
@@ -28,7 +27,7 @@ LanguageMenu::LanguageMenu(QObject& owner, QMenu& menu, Services& services)
 
 void LanguageMenu::applySaved() {
     const auto saved = services_.savedLanguage();
-    setLanguage(saved ? *saved : chooseLanguage(QLocale::system().uiLanguages()));
+    setLanguage(saved ? *saved : chooseLanguage(services_.systemLanguages()));
     tick();
 }
 

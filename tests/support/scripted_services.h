@@ -60,6 +60,8 @@ public:
     // The language the program saved: Spanish, whatever the machine's
     // language, until it saves another.
     std::optional<QString> language = QStringLiteral("es");
+    // The system's languages, for a first start (no language saved).
+    QStringList systemLanguageList{QStringLiteral("es-ES")};
 
     double clock() override { return now_; }
     // (the test decides the draws: seeding from the clock would make runs differ)
@@ -77,6 +79,7 @@ public:
     void saveWindowSize(const WindowSizeChoice& choice) override { windowSize = choice; }
     std::optional<QString> savedLanguage() override { return language; }
     void saveLanguage(const QString& code) override { language = code; }
+    QStringList systemLanguages() override { return systemLanguageList; }
 
 private:
     void runModal(QWidget& window, const QString& name);

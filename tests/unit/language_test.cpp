@@ -11,6 +11,7 @@
 #include "support/driver.h"
 #include "support/scripted_services.h"
 #include "window/form1.h"
+#include "window/game_texts.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -83,6 +84,41 @@ TEST(Languages, TheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
         EXPECT_EQ(text(chooseLanguage(wanted)), chosen) << text(wanted.join(u','));
     EXPECT_EQ(text(languageName("es")), "Español");
     EXPECT_EQ(text(languageName("en")), "English");
+}
+
+TEST(Languages, AFirstStartFollowsTheSystemsLanguageUntilThePlayerChooses) {
+    const std::pair<QStringList, const char*> rows[] = {
+        {{"de-DE", "en-GB"}, "Game Help"},
+        {{"fr-FR"}, "Juego Ayuda"},
+    };
+    for (const auto& [system, menus] : rows) {
+        testkit::ScriptedServices services;
+        services.language.reset();
+        services.systemLanguageList = system;
+        Form1 form1(services);
+        QStringList titles;
+        for (const QAction* menu : form1.menuBar()->actions())
+            titles << menu->text();
+        EXPECT_EQ(text(titles.join(u' ')), menus);
+        EXPECT_FALSE(services.language.has_value());
+    }
+    setLanguage(QStringLiteral("es"));
+}
+
+TEST(Languages, TheMessageBoxesReadWhoWonOrTiedAndHowTheTrainingWent) {
+    const std::pair<Notice, const char*> rows[] = {
+        {{Notice::Winner, {3}}, "Final de partida. El ganador ha sido el jugador: 3"},
+        {{Notice::Tie, {1, 2, 4}}, "Final de partida. Han empatado los jugadores: 1,2,4."},
+        {{Notice::Tie, {2, 3}}, "Final de partida. Han empatado los jugadores: 2,3."},
+        {{Notice::TrainingCompleted, {}}, "Has completado con éxito el entrenamiento!!."},
+        {{Notice::StageLost, {}}, "Nivel no superado. Quieres probar de nuevo?"},
+    };
+    for (const auto& [notice, said] : rows)
+        EXPECT_EQ(text(GameTexts::notice(notice)), said);
+    setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(text(GameTexts::notice({Notice::Tie, {1, 3}})),
+              "Game over. A tie between players: 1,3.");
+    setLanguage(QStringLiteral("es"));
 }
 
 TEST_F(English, AShortGameReadsInEnglish) {

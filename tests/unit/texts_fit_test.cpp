@@ -17,6 +17,8 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
 
@@ -68,12 +70,24 @@ void expectWhole(const Label& label) {
     // The text area, in the layout's pixels, drawn at the scale inside the label.
     const QRectF drawn(label.textArea().topLeft() * windowScale(),
                        label.textArea().size() * windowScale());
-    EXPECT_TRUE(QRectF(label.rect()).adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn))
+    // (clear of a framed label's sunken frame: two lines of a layout pixel at
+    // the top and left, one at the bottom and right)
+    const double t = label.border() ? scaledPixels(1) : 0;
+    EXPECT_TRUE(QRectF(label.rect())
+                    .adjusted(2 * t - 0.01, 2 * t - 0.01, 0.01 - t, 0.01 - t)
+                    .contains(drawn))
         << label.objectName().toStdString() << " at " << windowScale();
 }
 
 void expectWhole(const CommandButton& button) {
     expectWhole(button, button.font(), button.text(), CommandButton::kTextFlags);
+    // Inside the button's edge, as its style draws it.
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QRect contents =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    EXPECT_TRUE(contents.contains(button.textArea()))
+        << button.objectName().toStdString() << " at " << windowScale();
 }
 
 struct TextsFit : ::testing::Test {

@@ -75,6 +75,10 @@ TEST_F(Touch, ATapStartsTheTurnHitsWhatShowsAndMissesAnEmptyHole) {
     EXPECT_EQ(form1.game().state().HitChar, 100);
     EXPECT_EQ(form1.Label2->caption().toStdString(), "25");
     EXPECT_EQ(hero(), "Mira0");
+    // The same hole again: no pointer moves in between, the hero strikes alone.
+    put(form1.Image3[7]);
+    EXPECT_EQ(hero(), "Pega6");
+    lift(form1.Image3[7]);
 }
 
 TEST_F(Touch, AFingerLiftedElsewhereBooksThePressAsTheMouseDoes) {
