@@ -32,6 +32,8 @@ Form1::Form1(Services& services) : services_(services) {
     services_.driveTimer(*Timer1);
 
     languageMenu_->applySaved();
+    // (in Spanish, or in a language whose translator was installed before this
+    // window, no language change arrives: the texts are put on here)
     retranslate();
     windowSize_->applySaved();
 }
