@@ -29,6 +29,14 @@ std::string text(const QString& s) {
     return s.toStdString();
 }
 
+// The titles of the window's menus, as "Juego Ayuda".
+std::string menuTitles(Form1& window) {
+    QStringList titles;
+    for (const QAction* menu : window.menuBar()->actions())
+        titles << menu->text();
+    return text(titles.join(u' '));
+}
+
 struct English : ::testing::Test {
     testkit::ScriptedServices services;
     std::unique_ptr<Form1> form1;
@@ -58,12 +66,6 @@ struct English : ::testing::Test {
     void TearDown() override {
         form1.reset();
         setLanguage(QStringLiteral("es"));
-    }
-    QString menuTitles() const {
-        QStringList titles;
-        for (const QAction* menu : form1->menuBar()->actions())
-            titles << menu->text();
-        return titles.join(u' ');
     }
 };
 
@@ -96,10 +98,7 @@ TEST(Languages, AFirstStartFollowsTheSystemsLanguageUntilThePlayerChooses) {
         services.language.reset();
         services.systemLanguageList = system;
         Form1 form1(services);
-        QStringList titles;
-        for (const QAction* menu : form1.menuBar()->actions())
-            titles << menu->text();
-        EXPECT_EQ(text(titles.join(u' ')), menus);
+        EXPECT_EQ(menuTitles(form1), menus);
         EXPECT_FALSE(services.language.has_value());
     }
     setLanguage(QStringLiteral("es"));
@@ -122,7 +121,7 @@ TEST(Languages, TheMessageBoxesReadWhoWonOrTiedAndHowTheTrainingWent) {
 }
 
 TEST_F(English, AShortGameReadsInEnglish) {
-    EXPECT_EQ(text(menuTitles()), "Game Help");
+    EXPECT_EQ(menuTitles(*form1), "Game Help");
     EXPECT_EQ(text(form1->Label6[0].caption()), "P1:");
     testkit::chooseMenu(*form1, "MnuNew");
     EXPECT_EQ(text(form1->Command1->caption()), "Round: 1\r\rPlayer 1");
@@ -154,7 +153,7 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceAndKeepsTheChoice) {
     EXPECT_EQ(text(spanish->caption() + u' ' + english->caption()), "Español English");
     testkit::chooseMenu(*form1, "MnuIdioma_es");
     // The window, its menus, the start button and the hidden options dialog.
-    EXPECT_EQ(text(menuTitles()), "Juego Ayuda");
+    EXPECT_EQ(menuTitles(*form1), "Juego Ayuda");
     EXPECT_EQ(text(form1->findChild<QMenu*>("MnuIdioma")->title()), "Idioma");
     EXPECT_EQ(text(form1->Label6[8].caption()), "Parcial:");
     EXPECT_EQ(text(form1->Command1->caption()), "Ronda: 1\r\rJugador 1");
