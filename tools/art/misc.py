@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Trompalo: field, marks, icons, impact burst and the maker's logo."""
-import math, random, sys
+import math, os, random, sys
 from common import *
 
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "pictures")
