@@ -50,6 +50,16 @@ public:
     void EndTurn();
     void StopPlay();
 
+    // A turn in play, running or paused.
+    bool TurnInPlay() const { return display_.Interval != 0 || paused_; }
+    // A pause stops the turn's clock: on resuming, the countdown, the
+    // characters' stays, the next pop-up, the slap and a training stage go on
+    // from where they stood. Meanwhile the characters stay in their holes and
+    // the hero takes no swing. Only a turn in play pauses.
+    bool Paused() const { return paused_; }
+    void Pause();
+    void Resume();
+
     void CheckThreeInRow();
     void ShowWinner();
 
@@ -66,6 +76,9 @@ public:
 
     // A key typed into the game window.
     void KeyPress(int keyAscii);
+    // The keyboard's aim in a turn in play: the next hole round the ring
+    // (step 1) or the one before (step -1); the hero winds up over it.
+    void Aim(int step);
 
 private:
     bool HoleIsEmpty(int hole) const { return display_.Hole[hole] == kNoCharacter; }
@@ -79,6 +92,7 @@ private:
     void PlaceMark(MarkKind kind, int left, int top);
     void EndGame();
     void Stand(bool right);
+    bool Still() const { return state_.Slapping || paused_; }
 
     Host& host_;
     Module1 module1_;
@@ -89,6 +103,8 @@ private:
     // release in that same turn, still in play, is booked.
     unsigned turnSerial_ = 0;
     unsigned pressTurn_ = 0;
+    bool paused_ = false;
+    double pausedAt_ = 0.0;
 };
 
 } // namespace trompalo

@@ -14,7 +14,7 @@ void Game::Load() {
     state_.TimerBusy = false;
     state_.Frozen = false;
     display_.HitsLeft.reset();
-    display_.Hero.Mira[0] = true;
+    display_.Hero.show(&HeroFigure::Mira, 0);
 }
 
 void Game::NewGame() {

@@ -114,16 +114,14 @@ void Game::SlapStep() {
     if (s.SlapTicks % 2 != 0) {
         // Two frames, one blow every other frame.
         const bool blow = ((s.SlapTicks - 1) / 2) % 2 != 0;
-        hero.Golpe[0] = !blow;
-        hero.Golpe[1] = blow;
+        hero.show(&HeroFigure::Golpe, blow ? 1 : 0);
         if (blow)
             host_.playSound(sounds::kPunch);
     }
     --s.SlapTicks;
     if (s.SlapTicks <= 0) {
         s.Slapping = false;
-        hero.Golpe = {false, false};
-        hero.Mira[0] = true;
+        hero.show(&HeroFigure::Mira, 0);
     }
 }
 

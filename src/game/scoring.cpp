@@ -9,13 +9,16 @@
 namespace trompalo {
 
 bool Game::ReleaseCounts() const {
-    // Only the release of a press made in the turn still in play books anything.
-    return pressTurn_ != 0 && pressTurn_ == turnSerial_ && display_.Interval != 0;
+    // Only the release of a press made in the turn still in play (running, or
+    // paused since the press) books anything.
+    return pressTurn_ != 0 && pressTurn_ == turnSerial_ && TurnInPlay();
 }
 
 void Game::EndSwing() {
     display_.Hero.Burst = false;
-    display_.Hero.Pega.fill(false);
+    // (a paused game keeps its hero as he stands until it goes on)
+    if (!paused_)
+        display_.Hero.Pega.fill(false);
 }
 
 void Game::Release() {

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Quorvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game's state for the run: the settings chosen in the options dialog, the
-// state that the play loop and the hit handling share, and what the game window
-// shows of it. Nothing of it is saved; it all starts at zero, False or empty.
+// The game's state for the run: the settings chosen in the options dialog with
+// the progress of the game in play, the state that the play loop and the hit
+// handling share, and what the game window shows of it. It all starts at zero,
+// False or empty.
 #pragma once
 
 #include <array>
@@ -22,7 +23,8 @@ enum GameKindCode : int {
     kEntrenamiento = 8,
 };
 
-// The settings record, written by the options dialog.
+// The settings record, written by the options dialog, and the game's progress:
+// the turn counters (CurrentPlayer, RoundNo) and every player's marks.
 struct Module1 {
     int GameKind = 0;      // 0 before the first game; 4 to 8
     int NumPlayers = 0;    // 1 to 4
@@ -92,6 +94,15 @@ struct HeroFigure {
     std::array<bool, 2> Golpe{};   // the slap animation's frames
     bool Burst = false;
     int BurstHole = 0;
+
+    // The hero is on the field once: showing one of his sprites hides the others.
+    template <std::size_t N> void show(std::array<bool, N> HeroFigure::*sprites, int index) {
+        Mira.fill(false);
+        Prepara.fill(false);
+        Pega.fill(false);
+        Golpe.fill(false);
+        (this->*sprites).at(static_cast<std::size_t>(index)) = true;
+    }
 };
 
 // What the game window shows: the game decides it, the window draws it.
@@ -120,6 +131,8 @@ struct Display {
     int MarkSide = 480;      // the size of a mark, in twips
     std::vector<Mark> Marks; // in the order they were placed
     HeroFigure Hero;
+    bool PausedShown = false; // the field says the game is paused
+    int Aimed = -1;           // the hole the keyboard aims at in this turn; -1: none
 };
 
 } // namespace trompalo

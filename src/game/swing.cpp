@@ -11,19 +11,16 @@
 namespace trompalo {
 
 void Game::WindUp(int hole) {
-    if (state_.Slapping || state_.Swinging)
+    if (Still() || state_.Swinging)
         return;
-    HeroFigure& hero = display_.Hero;
-    hero.Mira = {false, false};
-    hero.Prepara.fill(false);
-    hero.Prepara[rules::windupPose(hole)] = true;
+    display_.Hero.show(&HeroFigure::Prepara, rules::windupPose(hole));
 }
 
 void Game::Swing(int hole) {
     Form1State& s = state_;
     Display& d = display_;
-    if (s.Slapping) {
-        // The hero is being punished: the press does nothing at all.
+    if (Still()) {
+        // The hero is being punished, or the game waits: the press does nothing at all.
         pressTurn_ = 0;
         return;
     }
@@ -52,37 +49,43 @@ void Game::Swing(int hole) {
         s.HitChar = rules::kMissed;
     }
     HeroFigure& hero = d.Hero;
-    hero.Prepara.fill(false);
     if (hit) {
         hero.Burst = true;
         hero.BurstHole = hole;
     }
-    hero.Pega[rules::strikePose(hole)] = true;
+    hero.show(&HeroFigure::Pega, rules::strikePose(hole));
     d.Hole[hole] = kNoCharacter;
 }
 
 void Game::Stand(bool right) {
-    display_.Hero.Mira[1] = right;
-    display_.Hero.Mira[0] = !right;
+    display_.Hero.show(&HeroFigure::Mira, right ? 1 : 0);
 }
 
 void Game::FaceField(double x) {
-    if (state_.Slapping)
+    if (Still())
         return;
-    display_.Hero.Prepara.fill(false);
-    display_.Hero.Pega.fill(false);
     Stand(x >= rules::kFieldMiddle);
 }
 
 void Game::FaceFromHero(float x) {
-    if (state_.Slapping)
+    if (Still())
         return;
-    // Over the hero himself only the standing pose turns.
+    // (only the standing hero is there to take the pointer)
     Stand(x >= static_cast<float>(rules::kFieldMiddle));
 }
 
+void Game::Aim(int step) {
+    if (display_.Interval == 0)
+        return; // no turn in play, or a paused one
+    Display& d = display_;
+    const int n = rules::kHoleCount;
+    // The first aim of a turn: the first hole round the ring either way.
+    d.Aimed = d.Aimed < 0 ? (step > 0 ? 0 : n - 1) : ((d.Aimed + step) % n + n) % n;
+    WindUp(d.Aimed);
+}
+
 void Game::KeyPress(int keyAscii) {
-    if (keyAscii != ' ')
+    if (keyAscii != ' ' || paused_)
         return;
     if (display_.StopSignShown) {
         state_.Frozen = true;

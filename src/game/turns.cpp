@@ -86,6 +86,7 @@ void Game::StartTurn() {
             d.Score[p] = total;
     }
     d.Partial.reset();
+    d.Aimed = -1;
 }
 
 void Game::EndTurn() {
@@ -96,16 +97,39 @@ void Game::EndTurn() {
 }
 
 void Game::StopPlay() {
-    HeroFigure& hero = display_.Hero;
     display_.Interval = 0;
-    hero.Burst = false;
-    hero.Pega.fill(false);
+    paused_ = false;
+    display_.PausedShown = false;
+    display_.Aimed = -1;
+    display_.Hero.Burst = false;
     display_.Hole.fill(kNoCharacter);
-    hero.Prepara.fill(false);
-    hero.Golpe = {false, false};
     state_.Slapping = false;
-    hero.Mira[0] = true;
+    display_.Hero.show(&HeroFigure::Mira, 0);
     host_.processEvents();
+}
+
+void Game::Pause() {
+    if (paused_ || display_.Interval == 0)
+        return;
+    paused_ = true;
+    pausedAt_ = host_.clock();
+    display_.Interval = 0;
+    display_.PausedShown = true;
+}
+
+void Game::Resume() {
+    if (!paused_)
+        return;
+    // Every time the turn keeps moves on by the pause.
+    const double paused = host_.clock() - pausedAt_;
+    Form1State& s = state_;
+    s.TurnStart += paused;
+    s.LastPopTime += paused;
+    for (double& popped : s.PopTime)
+        popped += paused;
+    paused_ = false;
+    display_.PausedShown = false;
+    display_.Interval = rules::kTickMilliseconds;
 }
 
 } // namespace trompalo
