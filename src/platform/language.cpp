@@ -59,11 +59,15 @@ QStringList gameLanguages() {
     return codes;
 }
 
-QString chooseLanguage(const QStringList& wanted) {
-    const QStringList spoken = gameLanguages();
-    for (const QString& language : wanted) {
+QString chooseLanguage(const QStringList& wanted, const QStringList& spoken) {
+    for (QString language : wanted) {
+        // "pt-BR" is the translation pt_BR where the game has it, else pt:
         // "en-GB" and "en_GB" are English, whichever English the game has.
-        const QString code = language.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        language.replace(u'-', u'_');
+        const QString code = language.section(u'_', 0, 0).toLower();
+        const QString region = language.section(u'_', 1, 1).toUpper();
+        if (!region.isEmpty() && spoken.contains(code + u'_' + region))
+            return code + u'_' + region;
         if (spoken.contains(code))
             return code;
     }

@@ -17,7 +17,8 @@ QStringList gameLanguages();
 // The first of the system's languages, most wanted first (as
 // QLocale::uiLanguages() gives them: "en-GB", "de", ...) that the game
 // speaks; Spanish when it speaks none of them.
-QString chooseLanguage(const QStringList& wanted);
+// (spoken: the game's languages, as gameLanguages() gives them.)
+QString chooseLanguage(const QStringList& wanted, const QStringList& spoken = gameLanguages());
 
 // Speaks a language of the game from now on, at once: its translation and
 // Qt's own for the texts Qt draws, its number formats, every open window's

@@ -138,14 +138,6 @@ void processEventsButInput() {
         dispatcher->wakeUp();
 }
 
-namespace {
-
-const QString kPercentKey = QStringLiteral("ventana/porcentaje");
-const QString kFullScreenKey = QStringLiteral("ventana/pantalla_completa");
-const QString kLanguageKey = QStringLiteral("idioma/codigo");
-
-} // namespace
-
 std::unique_ptr<QSettings> QtServices::settings() const {
     // ~/.config/trompalo/trompalo.ini
     if (settingsFile_.isEmpty())
@@ -154,14 +146,11 @@ std::unique_ptr<QSettings> QtServices::settings() const {
     return std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
 }
 
-std::optional<WindowSizeChoice> QtServices::savedWindowSize() {
+QVariant QtServices::setting(Setting which) {
     const auto kept = settings();
-    bool number = false;
-    const int percent = kept->value(kPercentKey).toInt(&number);
+    const QVariant stored = kept->value(QLatin1String(settingKey(which)));
     // A file that cannot be read, or that is not a settings file, holds no choice.
-    if (kept->status() != QSettings::NoError || !number)
-        return std::nullopt;
-    return WindowSizeChoice{percent, kept->value(kFullScreenKey).toBool()};
+    return settingValue(which, kept->status() == QSettings::NoError ? stored : QVariant());
 }
 
 std::unique_ptr<QSettings> QtServices::writableSettings() const {
@@ -177,29 +166,31 @@ std::unique_ptr<QSettings> QtServices::writableSettings() const {
     return kept;
 }
 
-void QtServices::saveWindowSize(const WindowSizeChoice& choice) {
+void QtServices::saveSetting(Setting which, const QVariant& value) {
     const auto kept = writableSettings();
-    kept->setValue(kPercentKey, choice.percent);
-    kept->setValue(kFullScreenKey, choice.fullScreen);
-    kept->sync();
-}
-
-std::optional<QString> QtServices::savedLanguage() {
-    const auto kept = settings();
-    const QString code = kept->value(kLanguageKey).toString();
-    if (kept->status() != QSettings::NoError || code.isEmpty())
-        return std::nullopt;
-    return code;
-}
-
-void QtServices::saveLanguage(const QString& code) {
-    const auto kept = writableSettings();
-    kept->setValue(kLanguageKey, code);
+    kept->setValue(QLatin1String(settingKey(which)), value);
     kept->sync();
 }
 
 QStringList QtServices::systemLanguages() {
     return QLocale::system().uiLanguages();
+}
+
+void QtServices::onOtherApplicationActive(std::function<void()> callback) {
+    // The program's own windows take the keyboard in turn (a dialog opens or
+    // closes): only a program that stays inactive a moment later has lost it.
+    auto* settle = new QTimer(qApp);
+    settle->setSingleShot(true);
+    settle->setInterval(250);
+    QObject::connect(settle, &QTimer::timeout, qApp, [callback] {
+        if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+            callback();
+    });
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, settle,
+                     [settle](Qt::ApplicationState state) {
+                         if (state != Qt::ApplicationActive)
+                             settle->start();
+                     });
 }
 
 void QtServices::driveTimer(Timer& timer) {

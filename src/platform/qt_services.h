@@ -36,11 +36,10 @@ public:
     void showModal(QDialog& window) override;
     void processEvents() override;
     void driveTimer(Timer& timer) override;
-    std::optional<WindowSizeChoice> savedWindowSize() override;
-    void saveWindowSize(const WindowSizeChoice& choice) override;
-    std::optional<QString> savedLanguage() override;
-    void saveLanguage(const QString& code) override;
+    QVariant setting(Setting which) override;
+    void saveSetting(Setting which, const QVariant& value) override;
     QStringList systemLanguages() override;
+    void onOtherApplicationActive(std::function<void()> callback) override;
 
     // Loads the sound files ahead of the first sound, so that it plays at once.
     void preloadSounds(const QStringList& names);

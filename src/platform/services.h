@@ -2,17 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the game asks of the system: time, chance, sound, the shell, message
-// boxes, modal windows, its one timer, and the window size and the language
-// the player chose.
+// boxes, modal windows, its one timer, the player's choices kept between runs,
+// and word when another application takes the player away.
 // The program uses the Qt services;
 // the tests use scripted ones that never wait for a person.
 #pragma once
+
+#include "platform/settings.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
-#include <optional>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -27,13 +29,6 @@ enum class MsgAnswer { Ok, Cancel };
 
 // The title of every message box of the game.
 inline constexpr const char* kMessageTitle = "Trompalo";
-
-// The size of the game window the player chose: a percentage of the layout,
-// and full screen on or off (leaving it returns to the percentage).
-struct WindowSizeChoice {
-    int percent = 100;
-    bool fullScreen = false;
-};
 
 class Services {
 public:
@@ -68,19 +63,19 @@ public:
     // Makes the timer fire every interval while its interval is not 0.
     virtual void driveTimer(Timer& timer) = 0;
 
-    // The window size saved by an earlier run; nothing when none was saved or
-    // what was saved cannot be read.
-    virtual std::optional<WindowSizeChoice> savedWindowSize() = 0;
-    // Keeps the window size for the next runs; a failure is silent.
-    virtual void saveWindowSize(const WindowSizeChoice& choice) = 0;
-
-    // The language the player chose in an earlier run (a code, "en"); nothing
-    // when none was chosen: the game then follows the system's.
-    virtual std::optional<QString> savedLanguage() = 0;
-    virtual void saveLanguage(const QString& code) = 0;
+    // A choice of the player kept by an earlier run, as the game takes it
+    // (platform/settings.h): the setting's default when none was kept or what
+    // was kept cannot be read.
+    virtual QVariant setting(Setting which) = 0;
+    // Keeps a choice for the next runs; a failure is silent.
+    virtual void saveSetting(Setting which, const QVariant& value) = 0;
     // The languages the player's system asks for, the first preferred, as
     // "en-GB".
     virtual QStringList systemLanguages() = 0;
+    // Calls back when another application has taken the keyboard from the
+    // program's windows (a moment's change of windows within the program is
+    // not that).
+    virtual void onOtherApplicationActive(std::function<void()> callback) = 0;
 };
 
 } // namespace trompalo

@@ -26,14 +26,17 @@ LanguageMenu::LanguageMenu(QObject& owner, QMenu& menu, Services& services)
 }
 
 void LanguageMenu::applySaved() {
-    const auto saved = services_.savedLanguage();
-    setLanguage(saved ? *saved : chooseLanguage(services_.systemLanguages()));
+    // A language chosen in an earlier run whose translation this program no
+    // longer has is no choice: the system's language then, as at a first start.
+    const QString saved = services_.setting(Setting::Language).toString();
+    setLanguage(gameLanguages().contains(saved) ? saved
+                                                : chooseLanguage(services_.systemLanguages()));
     tick();
 }
 
 void LanguageMenu::choose(const QString& code) {
     setLanguage(code);
-    services_.saveLanguage(currentLanguage());
+    services_.saveSetting(Setting::Language, currentLanguage());
     tick();
 }
 

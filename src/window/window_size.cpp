@@ -16,6 +16,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +29,9 @@ namespace {
 // The client area at 100 %.
 constexpr QSize kClient(680, 412); // 10200 x 6180 twips
 constexpr double kStep = 0.125;
+// What a window manager adds around a window (a title bar, thin borders), as
+// far as the program can tell before its window is first framed.
+constexpr QMargins kFrameGuess(4, 36, 4, 4);
 
 // In full screen, the window's client: the game's client area in the middle,
 // the field's darkest blue around it.
@@ -70,6 +75,15 @@ QScreen* screenOf(const QWidget& widget) {
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
+// What the window manager puts around a window in a window (none where it
+// draws none, or where the window has not been framed yet).
+QMargins frameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
 } // namespace
 
 int startingPercent(int availableHeight, int heightAt100) {
@@ -77,6 +91,19 @@ int startingPercent(int availableHeight, int heightAt100) {
         if (heightAt100 * percent <= availableHeight * 80)
             return percent;
     return 100;
+}
+
+QRect placeFrame(const QRect& oldFrame, QSize newFrame, const QRect& available) {
+    // Half the change of size on each side (rounded towards zero, so that a
+    // change and its reverse take the frame back where it was).
+    QRect frame(oldFrame.left() + (oldFrame.width() - newFrame.width()) / 2,
+                oldFrame.top() + (oldFrame.height() - newFrame.height()) / 2, newFrame.width(),
+                newFrame.height());
+    frame.moveLeft(std::clamp(frame.left(), available.left(),
+                              std::max(available.left(), available.right() + 1 - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - frame.height())));
+    return frame;
 }
 
 double fullScreenScale(QSize screen, QSize client, int menuBarAt100) {
@@ -100,6 +127,38 @@ WindowSize::WindowSize(Form1& form1, QMenu& menu) : QObject(&form1), form1_(form
     fullScreenItem_ = new MenuItem(*menu_, QStringLiteral("MnuPantalla"));
     fullScreenItem_->action().setShortcut(QKeySequence(Qt::Key_F11));
     fullScreenItem_->onClick = [this] { toggleFullScreen(); };
+    // The window's screen is known once it is shown; it may change later.
+    form1.installEventFilter(this);
+    connect(qApp, &QGuiApplication::screenRemoved, this,
+            [this] { QTimer::singleShot(0, this, [this] { followScreen(); }); });
+}
+
+bool WindowSize::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Show && !watched_ && form1_.windowHandle()) {
+        watched_ = true;
+        connect(form1_.windowHandle(), &QWindow::screenChanged, this, &WindowSize::watchScreen);
+        watchScreen(form1_.windowHandle()->screen());
+    }
+    return false;
+}
+
+void WindowSize::watchScreen(QScreen* screen) {
+    if (screen_)
+        disconnect(screen_, nullptr, this, nullptr);
+    screen_ = screen;
+    if (screen)
+        connect(screen, &QScreen::availableGeometryChanged, this, [this] { followScreen(); });
+    followScreen();
+}
+
+void WindowSize::followScreen() {
+    if (!form1_.isVisible())
+        return;
+    // The size chosen where the screen holds it, else one it holds; full
+    // screen fills the screen as it is now.
+    if (!fullScreen_)
+        percent_ = fitting(chosen_);
+    apply();
 }
 
 void WindowSize::retranslate() {
@@ -110,31 +169,41 @@ void WindowSize::retranslate() {
     fullScreenItem_->setCaption(tr("Pantalla completa"));
 }
 
+QSize WindowSize::windowAt(int percent) const {
+    return form1_.sizeHint() * (percent / 100.0 / windowScale());
+}
+
+int WindowSize::fitting(int percent) const {
+    const QRect available = screenOf(form1_)->availableGeometry();
+    const QMargins frame =
+        form1_.isVisible() && !frameOf(form1_).isNull() && !border_ ? frameOf(form1_) : kFrameGuess;
+    const QSize window = windowAt(percent).grownBy(frame);
+    if (percent > 0 && window.width() <= available.width() && window.height() <= available.height())
+        return percent;
+    return startingPercent(available.height(), windowAt(100).height());
+}
+
 void WindowSize::applySaved() {
-    const auto saved = form1_.services().savedWindowSize();
-    if (saved && percentItems_.count(saved->percent)) {
-        percent_ = saved->percent;
-        fullScreen_ = saved->fullScreen;
-    } else {
-        const int heightAt100 =
-            static_cast<int>(std::lround(form1_.sizeHint().height() / windowScale()));
-        percent_ = startingPercent(screenOf(form1_)->availableGeometry().height(), heightAt100);
-        fullScreen_ = false;
-    }
+    Services& services = form1_.services();
+    chosen_ = services.setting(Setting::WindowPercent).toInt();
+    fullScreen_ = services.setting(Setting::FullScreen).toBool();
+    // (a size not chosen yet is the first start's)
+    percent_ = fitting(chosen_);
     apply();
 }
 
 void WindowSize::choosePercent(int percent) {
-    percent_ = percent;
+    chosen_ = percent_ = percent;
     fullScreen_ = false;
     apply();
-    form1_.services().saveWindowSize({percent_, fullScreen_});
+    form1_.services().saveSetting(Setting::WindowPercent, percent_);
+    form1_.services().saveSetting(Setting::FullScreen, false);
 }
 
 void WindowSize::toggleFullScreen() {
     fullScreen_ = !fullScreen_;
     apply();
-    form1_.services().saveWindowSize({percent_, fullScreen_});
+    form1_.services().saveSetting(Setting::FullScreen, fullScreen_);
 }
 
 void WindowSize::tickMenu() {
@@ -152,12 +221,13 @@ void WindowSize::apply() {
 }
 
 void WindowSize::showWindowed() {
-    const QRect screen = screenOf(form1_)->availableGeometry();
-    // A window on screen keeps its middle; one coming out of full screen, or
-    // not shown yet, goes to the middle of the screen.
+    const QRect available = screenOf(form1_)->availableGeometry();
+    // A window on screen keeps its middle, its frame included; one coming out
+    // of full screen, or not shown yet, goes to the middle of the screen.
     const bool wasFull = form1_.windowState() & Qt::WindowFullScreen;
-    const QPoint middle =
-        form1_.isVisible() && !border_ ? form1_.geometry().center() : screen.center();
+    const bool inPlace = form1_.isVisible() && !border_ && !wasFull;
+    const QRect oldFrame = inPlace ? form1_.frameGeometry() : QRect(available.center(), QSize());
+    const QMargins frame = inPlace ? frameOf(form1_) : QMargins();
     if (border_) {
         QWidget* border = form1_.takeCentralWidget();
         QWidget& client = static_cast<Border*>(border)->release();
@@ -171,13 +241,8 @@ void WindowSize::showWindowed() {
     setWindowScale(percent_ / 100.0);
     form1_.layout()->invalidate();
     form1_.setFixedSize(form1_.sizeHint());
-    QRect frame(QPoint(0, 0), form1_.size());
-    frame.moveCenter(middle);
-    frame.moveLeft(std::clamp(frame.left(), screen.left(),
-                              std::max(screen.left(), screen.right() + 1 - frame.width())));
-    frame.moveTop(std::clamp(frame.top(), screen.top(),
-                             std::max(screen.top(), screen.bottom() + 1 - frame.height())));
-    form1_.move(frame.topLeft());
+    // (a window moves by its frame's corner)
+    form1_.move(placeFrame(oldFrame, form1_.size().grownBy(frame), available).topLeft());
 }
 
 void WindowSize::showFullScreen() {

@@ -5,17 +5,21 @@
 // of the layout, and full screen (also F11), where the whole client area is
 // shown at the largest scale that fits below the menu bar, in the middle of
 // the screen, on the field's darkest blue. A change applies at once to every
-// window of the program; the choice is kept for the next run by the services.
+// window of the program and keeps the window's middle, its frame included, with
+// its title bar on the screen; the choice is kept for the next run by the
+// services. A window whose screen changes or goes comes back onto a screen.
 #pragma once
 
 #include <QColor>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 
 #include <map>
 
 class QMenu;
+class QScreen;
 
 namespace trompalo {
 
@@ -25,12 +29,14 @@ class MenuItem;
 // Around the client area in full screen: the darkest blue of the field's sky.
 inline const QColor kFullScreenBorder{0x0a, 0x1a, 0x5c};
 
-// The percentages offered.
-inline constexpr int kWindowPercents[] = {100, 150, 200};
-
 // The first start's size: the largest percentage whose window (heightAt100
 // pixels high at 100 %) fits in 80 % of the screen's available height.
 int startingPercent(int availableHeight, int heightAt100);
+
+// Where a window's frame goes when its client area takes a new size: its
+// middle where the old frame's was, then moved onto the screen's available
+// area so that its top-left corner (the title bar) shows.
+QRect placeFrame(const QRect& oldFrame, QSize newFrame, const QRect& available);
 
 // The full-screen scale: the largest step of 1/8 at which a client area
 // (in pixels at 100 %) and a menu bar that grows with it fit on the screen.
@@ -45,8 +51,9 @@ public:
     // Its captions in the player's language.
     void retranslate();
 
-    // The size saved by the last run (or, at the first start, the one that
-    // suits the screen), with the window in the middle of the screen.
+    // The size saved by the last run where its window fits the screen (else,
+    // as at the first start, the one that suits the screen, the saved choice
+    // kept for a larger screen), with the window in the middle of the screen.
     void applySaved();
 
     int percent() const { return percent_; }
@@ -59,13 +66,25 @@ private:
     void showWindowed();
     void showFullScreen();
     void tickMenu();
+    // The largest size up to percent whose window fits the screen, frame
+    // included; the first start's rule when none does.
+    int fitting(int percent) const;
+    QSize windowAt(int percent) const;
+    // The window's screen changed, or changed its size.
+    void followScreen();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void watchScreen(QScreen* screen);
 
     Form1& form1_;
     QMenu* menu_;
     std::map<int, MenuItem*> percentItems_;
     MenuItem* fullScreenItem_;
-    int percent_ = 100;
+    int chosen_ = 0;    // the percentage the player chose (0: none yet)
+    int percent_ = 100; // the one shown
     bool fullScreen_ = false;
+    bool watched_ = false;
+    QPointer<QScreen> screen_;
     QPointer<QWidget> border_; // full screen: the client area's surroundings
 };
 

@@ -4,7 +4,7 @@
 // Services for tests: a clock and random numbers the test sets, sounds, shell
 // calls and beeps recorded instead of made, message boxes and modal windows
 // shown for real (so Qt blocks the windows behind them) but answered by the
-// test, a timer that fires only when the test says so, and a window size kept
+// test, a timer that fires only when the test says so, and the choices kept
 // in memory (the player's settings are never read or written).
 #pragma once
 
@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <vector>
 
 class QWidget;
@@ -55,11 +56,15 @@ public:
     // The game's timer, for the test to fire.
     Timer* timer() const { return timer_; }
 
-    // The window size the program saved: 100 % until it saves another.
-    std::optional<WindowSizeChoice> windowSize = WindowSizeChoice{};
-    // The language the program saved: Spanish, whatever the machine's
-    // language, until it saves another.
-    std::optional<QString> language = QStringLiteral("es");
+    // The choices kept, as stored: 100 % and Spanish, whatever the machine's
+    // language, until the program saves others.
+    std::map<Setting, QVariant> kept{{Setting::WindowPercent, 100},
+                                     {Setting::Language, QStringLiteral("es")}};
+    // Another application takes the keyboard.
+    void otherApplicationActive() {
+        if (otherApplication_)
+            otherApplication_();
+    }
     // The system's languages, for a first start (no language saved).
     QStringList systemLanguageList{QStringLiteral("es-ES")};
 
@@ -75,11 +80,12 @@ public:
     void showModal(QDialog& window) override { runModal(window, window.objectName()); }
     void processEvents() override;
     void driveTimer(Timer& timer) override { timer_ = &timer; }
-    std::optional<WindowSizeChoice> savedWindowSize() override { return windowSize; }
-    void saveWindowSize(const WindowSizeChoice& choice) override { windowSize = choice; }
-    std::optional<QString> savedLanguage() override { return language; }
-    void saveLanguage(const QString& code) override { language = code; }
+    QVariant setting(Setting which) override { return settingValue(which, kept[which]); }
+    void saveSetting(Setting which, const QVariant& value) override { kept[which] = value; }
     QStringList systemLanguages() override { return systemLanguageList; }
+    void onOtherApplicationActive(std::function<void()> callback) override {
+        otherApplication_ = std::move(callback);
+    }
 
 private:
     void runModal(QWidget& window, const QString& name);
@@ -88,6 +94,7 @@ private:
     ScriptedDraws draws_;
     std::vector<Modal> modals_;
     Timer* timer_ = nullptr;
+    std::function<void()> otherApplication_;
 };
 
 } // namespace trompalo::testkit

@@ -5,6 +5,7 @@
 // read in English, and the language menu that switches at once and is kept.
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
+#include "platform/access_keys.h"
 #include "platform/language.h"
 #include "platform/menu_item.h"
 #include "support/draws.h"
@@ -33,7 +34,7 @@ std::string text(const QString& s) {
 std::string menuTitles(Form1& window) {
     QStringList titles;
     for (const QAction* menu : window.menuBar()->actions())
-        titles << menu->text();
+        titles << withoutAccessKey(menu->text());
     return text(titles.join(u' '));
 }
 
@@ -43,10 +44,10 @@ struct English : ::testing::Test {
     QStringList seen; // what the modal windows showed, in order
 
     void SetUp() override {
-        services.language = QStringLiteral("en");
+        services.kept[Setting::Language] = QStringLiteral("en");
         services.whileModal = [this](QWidget& window) {
             if (auto* options = qobject_cast<Form2*>(&window)) {
-                seen << options->windowTitle() << options->Option1[5]->text()
+                seen << options->windowTitle() << withoutAccessKey(options->Option1[5]->text())
                      << options->Command1->caption();
                 testkit::click(*options->Option1[5]); // "325."
                 testkit::click(*options->Command1);
@@ -84,22 +85,28 @@ TEST(Languages, TheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
     };
     for (const auto& [wanted, chosen] : rows)
         EXPECT_EQ(text(chooseLanguage(wanted)), chosen) << text(wanted.join(u','));
+    // A regional translation where the game has one, else the language's.
+    const QStringList regional{"es", "pt", "pt_BR"};
+    EXPECT_EQ(text(chooseLanguage({"pt-BR"}, regional)), "pt_BR");
+    EXPECT_EQ(text(chooseLanguage({"pt_PT", "pt-BR"}, regional)), "pt");
     EXPECT_EQ(text(languageName("es")), "Español");
     EXPECT_EQ(text(languageName("en")), "English");
 }
 
 TEST(Languages, AFirstStartFollowsTheSystemsLanguageUntilThePlayerChooses) {
-    const std::pair<QStringList, const char*> rows[] = {
-        {{"de-DE", "en-GB"}, "Game Help"},
-        {{"fr-FR"}, "Juego Ayuda"},
+    // (a language kept that the game no longer speaks is no choice)
+    const std::tuple<QStringList, const char*, const char*> rows[] = {
+        {{"de-DE", "en-GB"}, "", "Game Help"},
+        {{"fr-FR"}, "", "Juego Ayuda"},
+        {{"en-US"}, "pt", "Game Help"},
     };
-    for (const auto& [system, menus] : rows) {
+    for (const auto& [system, kept, menus] : rows) {
         testkit::ScriptedServices services;
-        services.language.reset();
+        services.kept[Setting::Language] = kept;
         services.systemLanguageList = system;
         Form1 form1(services);
         EXPECT_EQ(menuTitles(form1), menus);
-        EXPECT_FALSE(services.language.has_value());
+        EXPECT_EQ(services.kept[Setting::Language], kept);
     }
     setLanguage(QStringLiteral("es"));
 }
@@ -154,16 +161,18 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceAndKeepsTheChoice) {
     testkit::chooseMenu(*form1, "MnuIdioma_es");
     // The window, its menus, the start button and the hidden options dialog.
     EXPECT_EQ(menuTitles(*form1), "Juego Ayuda");
-    EXPECT_EQ(text(form1->findChild<QMenu*>("MnuIdioma")->title()), "Idioma");
+    EXPECT_EQ(text(withoutAccessKey(form1->findChild<QMenu*>("MnuIdioma")->title())), "Idioma");
     EXPECT_EQ(text(form1->Label6[8].caption()), "Parcial:");
     EXPECT_EQ(text(form1->Command1->caption()), "Ronda: 1\r\rJugador 1");
-    EXPECT_EQ(text(options->Option2[3]->text() + u'|' + options->Command2->caption()),
-              " 7 seg.|Cancelar");
+    EXPECT_EQ(
+        text(withoutAccessKey(options->Option2[3]->text()) + u'|' + options->Command2->caption()),
+        " 7 seg.|Cancelar");
     EXPECT_TRUE(spanish->checked() && !english->checked());
-    EXPECT_EQ(services.language, "es");
+    EXPECT_EQ(services.kept[Setting::Language], "es");
     testkit::chooseMenu(*form1, "MnuHow");
     EXPECT_EQ(text(services.shellTargets.back()), "Instrucciones.htm");
     testkit::chooseMenu(*form1, "MnuIdioma_en");
-    EXPECT_EQ(text(form1->MnuNew->caption() + u'|' + options->Option2[3]->text()), "New| 7 sec.");
-    EXPECT_EQ(services.language, "en");
+    EXPECT_EQ(text(form1->MnuNew->caption() + u'|' + withoutAccessKey(options->Option2[3]->text())),
+              "New| 7 sec.");
+    EXPECT_EQ(services.kept[Setting::Language], "en");
 }

@@ -3,8 +3,8 @@
 
 // The game window at 200 %, on a screen of double resolution and in full
 // screen: controls where their twips say, pictures drawn sharp at their new
-// size, the client area centred on the field's blue, and the player's choice
-// kept.
+// size, the client area centred on the field's blue, the player's choice kept,
+// and a window that fits its screen, whatever the screen does.
 #include "platform/menu_item.h"
 #include "platform/qt_services.h"
 #include "platform/scale.h"
@@ -18,8 +18,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 
@@ -28,9 +30,21 @@ using testkit::differing;
 
 namespace {
 
+// The screen as the window system says it is now.
+void setScreen(QSize size) {
+    QWindowSystemInterface::handleScreenGeometryChange(
+        QGuiApplication::primaryScreen(), QRect(QPoint(0, 0), size), QRect(QPoint(0, 0), size));
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QCoreApplication::processEvents(); // (the window follows at the next turn)
+}
+
 struct Sized : ::testing::Test {
     testkit::ScriptedServices services;
-    void TearDown() override { setWindowScale(1.0); }
+    void SetUp() override { setScreen({1920, 1080}); }
+    void TearDown() override {
+        setScreen({800, 800});
+        setWindowScale(1.0);
+    }
 };
 
 } // namespace
@@ -38,7 +52,7 @@ struct Sized : ::testing::Test {
 TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
     for (const int percent : {200, 100}) {
         SCOPED_TRACE(percent);
-        services.windowSize = WindowSizeChoice{percent, false}; // the last run's choice
+        services.kept[Setting::WindowPercent] = percent; // the last run's choice
         Form1 form1(services);
         form1.Form_Load();
         const int dpr = 200 / percent; // the screen's device pixels per pixel
@@ -77,7 +91,7 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     QTest::keyClick(&form1, Qt::Key_F11);
     ASSERT_TRUE(form1.isFullScreen());
     EXPECT_TRUE(form1.findChild<MenuItem*>("MnuPantalla")->checked());
-    EXPECT_TRUE(services.windowSize->fullScreen);
+    EXPECT_EQ(services.kept[Setting::FullScreen], true);
     // The client area at the scale that fits (fullScreenScale), centred.
     QWidget& around = *form1.centralWidget();
     EXPECT_EQ(around.geometry().bottom(), form1.screen()->geometry().bottom());
@@ -89,8 +103,8 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     EXPECT_FALSE(form1.isFullScreen());
     EXPECT_EQ(form1.surface->size(), QSize(680, 412));
     EXPECT_EQ(form1.size(), form1.maximumSize());
-    EXPECT_FALSE(services.windowSize->fullScreen);
-    EXPECT_EQ(services.windowSize->percent, 100);
+    EXPECT_EQ(services.kept[Setting::FullScreen], false);
+    EXPECT_EQ(services.kept[Setting::WindowPercent], 100);
 }
 
 TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
@@ -118,13 +132,45 @@ TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
                 if (item->checked())
                     ticked += item->objectName().toStdString();
             EXPECT_EQ(ticked, "MnuTam" + std::to_string(percent) + (to ? "" : "MnuPantalla"));
-            EXPECT_EQ(services.windowSize->fullScreen, to == 0);
-            EXPECT_EQ(services.windowSize->percent, percent);
+            EXPECT_EQ(services.kept[Setting::FullScreen], to == 0);
+            EXPECT_EQ(services.kept[Setting::WindowPercent], percent);
             if (to) {
                 EXPECT_EQ(form1.surface->size(), QSize(680, 412) * to / 100);
             }
         }
     }
+}
+
+TEST_F(Sized, ASavedSizeServesWhereItFitsAndTheWindowFollowsItsScreen) {
+    // The screen, the size the last run kept (0: none) and the size shown;
+    // the size kept stays for a larger screen.
+    const std::tuple<QSize, int, int> rows[] = {{{1920, 1080}, 200, 200}, {{1366, 768}, 200, 100},
+                                                {{1366, 768}, 150, 150},  {{1366, 768}, 0, 100},
+                                                {{1920, 1080}, 0, 200},   {{1680, 1050}, 0, 150}};
+    for (const auto& [screen, kept, shown] : rows) {
+        SCOPED_TRACE(std::to_string(screen.height()) + " " + std::to_string(kept));
+        setScreen(screen);
+        services.kept[Setting::WindowPercent] = kept;
+        Form1 form1(services);
+        form1.show();
+        EXPECT_EQ(form1.surface->size(), QSize(680, 412) * shown / 100);
+        EXPECT_TRUE(QRect(QPoint(0, 0), screen).contains(form1.frameGeometry()));
+        EXPECT_EQ(services.kept[Setting::WindowPercent], kept);
+    }
+    // A screen that shrinks takes the window with it, at a size that fits;
+    // back to its size, the size chosen comes back. Full screen fills it.
+    services.kept[Setting::WindowPercent] = 200;
+    Form1 form1(services);
+    form1.show();
+    for (const auto& [screen, shown] : {std::pair{QSize(1024, 700), 100}, {{1920, 1080}, 200}}) {
+        setScreen(screen);
+        EXPECT_EQ(form1.surface->size(), QSize(680, 412) * shown / 100);
+        EXPECT_TRUE(QRect(QPoint(0, 0), screen).contains(form1.frameGeometry()));
+    }
+    testkit::chooseMenu(form1, "MnuPantalla");
+    setScreen({1280, 1024});
+    EXPECT_EQ(form1.geometry(), QRect(0, 0, 1280, 1024));
+    EXPECT_EQ(windowScale(), 1.875);
 }
 
 TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEighth) {
@@ -133,24 +179,52 @@ TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEi
     EXPECT_EQ(startingPercent(800, 431), 100);
     EXPECT_EQ(fullScreenScale(QSize(1920, 1050), QSize(680, 412), 19), 2.375);
     EXPECT_EQ(fullScreenScale(QSize(800, 600), QSize(680, 412), 19), 1.125);
+    // A frame keeps its middle (a change and its reverse take it back where it
+    // was) and its title bar on the screen.
+    const QRect screen(0, 0, 1366, 768);
+    const QRect small(300, 150, 690, 470);
+    const QRect large = placeFrame(small, {1025, 676}, screen);
+    EXPECT_EQ(large, QRect(133, 47, 1025, 676));
+    EXPECT_EQ(placeFrame(large, small.size(), screen), small);
+    EXPECT_EQ(placeFrame(QRect(1200, -50, 690, 470), {690, 470}, screen), QRect(676, 0, 690, 470));
+    EXPECT_EQ(placeFrame(small, {1400, 900}, screen).topLeft(), QPoint(0, 0));
 }
 
-TEST(WindowSizes, TheSettingsFileKeepsTheChoiceAndABrokenOrUnwritableOneHoldsNone) {
+TEST(WindowSizes, TheSettingsFileKeepsEachChoiceAndAnythingElseReadsAsItsDefault) {
     QTemporaryDir dir;
     const QString file = dir.filePath("trompalo.ini");
     QtServices services(file);
-    EXPECT_FALSE(services.savedWindowSize());
-    services.saveWindowSize({150, true});
-    const auto kept = QtServices(file).savedWindowSize();
-    EXPECT_TRUE(kept && kept->percent == 150 && kept->fullScreen);
-    QFile broken(file);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) &&
-                broken.write("[ventana]\nporcentaje=150\n\x01 no settings here\n[") > 0);
-    broken.close();
-    EXPECT_FALSE(services.savedWindowSize());
-    services.saveWindowSize({200, false}); // made anew
-    EXPECT_EQ(services.savedWindowSize()->percent, 200);
+    // Nothing kept yet: the defaults (no size, no language: the first start's).
+    auto all = [](Services& s) {
+        QStringList read;
+        for (Setting which : {Setting::WindowPercent, Setting::FullScreen, Setting::Language,
+                              Setting::Sound, Setting::Guides})
+            read << s.setting(which).toString();
+        return read.join(u',').toStdString();
+    };
+    EXPECT_EQ(all(services), ",false,,true,false");
+    const std::pair<Setting, QVariant> chosen[] = {{Setting::WindowPercent, 150},
+                                                   {Setting::FullScreen, true},
+                                                   {Setting::Language, "en"},
+                                                   {Setting::Sound, false},
+                                                   {Setting::Guides, true}};
+    for (const auto& [which, value] : chosen)
+        services.saveSetting(which, value);
+    QtServices again(file);
+    EXPECT_EQ(all(again), "150,true,en,false,true");
+    // A value of another kind, or outside what the game offers, or a file that
+    // is no settings file, reads as the default; a write makes the file anew.
+    for (const char* hostile : {"[ventana]\nporcentaje=125\npantalla_completa=yes\n"
+                                "[idioma]\ncodigo=../../etc\n[juego]\nsonido=0\napoyos=1\n",
+                                "[ventana]\nporcentaje=150\n\x01 no settings here\n["}) {
+        QFile broken(file);
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(hostile) > 0);
+        broken.close();
+        EXPECT_EQ(all(services), ",false,,true,false") << hostile;
+    }
+    services.saveSetting(Setting::WindowPercent, 200);
+    EXPECT_EQ(services.setting(Setting::WindowPercent), 200);
     QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
-    nowhere.saveWindowSize({200, false});
-    EXPECT_FALSE(nowhere.savedWindowSize());
+    nowhere.saveSetting(Setting::WindowPercent, 200);
+    EXPECT_FALSE(nowhere.setting(Setting::WindowPercent).isValid());
 }
