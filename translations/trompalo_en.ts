@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="es">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>vacío</source>
+        <extracomment>What a screen reader says of an empty box</extracomment>
+        <translation>empty</translation>
+    </message>
+</context>
+<context>
     <name>GameTexts</name>
     <message>
         <source>Nivel de entrenamiento: %1</source>
@@ -53,6 +61,16 @@
         <extracomment>The training&apos;s misses line, the number of misses before the words</extracomment>
         <translation>%1 miss(es).</translation>
     </message>
+    <message>
+        <source>Agujero %1: vacío</source>
+        <extracomment>A hole of the field with nothing in it, for a screen reader</extracomment>
+        <translation>Hole %1: empty</translation>
+    </message>
+    <message>
+        <source>Agujero %1: %2</source>
+        <extracomment>A hole and the character in it, for a screen reader</extracomment>
+        <translation>Hole %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>
@@ -71,6 +89,109 @@
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Héroe de la estrella</source>
+        <translation>Hero with the star</translation>
+    </message>
+    <message>
+        <source>Forzudo de piel de roca</source>
+        <translation>Rock-skinned strongman</translation>
+    </message>
+    <message>
+        <source>Gigante verde</source>
+        <translation>Green giant</translation>
+    </message>
+    <message>
+        <source>Héroe del casco azul</source>
+        <translation>Hero in the blue helmet</translation>
+    </message>
+    <message>
+        <source>Hombre en llamas</source>
+        <translation>Man on fire</translation>
+    </message>
+    <message>
+        <source>Héroe de la armadura roja y dorada</source>
+        <translation>Hero in red and gold armour</translation>
+    </message>
+    <message>
+        <source>Héroe del casco con alas</source>
+        <translation>Hero in the winged helmet</translation>
+    </message>
+    <message>
+        <source>Héroe de las orejas puntiagudas</source>
+        <translation>Hero with the pointed ears</translation>
+    </message>
+    <message>
+        <source>Heroína de la tiara</source>
+        <translation>Heroine with the tiara</translation>
+    </message>
+    <message>
+        <source>Narizotas del puño</source>
+        <translation>Big Nose with his fist</translation>
+    </message>
+    <message>
+        <source>Narizotas del puño, enfadado</source>
+        <translation>Big Nose with his fist, angry</translation>
+    </message>
+    <message>
+        <source>Chaval de los cascos</source>
+        <translation>Boy with the headphones</translation>
+    </message>
+    <message>
+        <source>Señal de STOP</source>
+        <translation>STOP sign</translation>
+    </message>
+    <message>
+        <source>Reloj de arena</source>
+        <translation>Hourglass</translation>
+    </message>
+    <message>
+        <source>Héroe de pie</source>
+        <translation>The hero standing</translation>
+    </message>
+    <message>
+        <source>Héroe preparando el golpe</source>
+        <translation>The hero winding up</translation>
+    </message>
+    <message>
+        <source>Héroe golpeando</source>
+        <translation>The hero striking</translation>
+    </message>
+    <message>
+        <source>La señora del rodillo castiga al héroe</source>
+        <translation>The lady with the rolling pin beats the hero</translation>
+    </message>
+    <message>
+        <source>¡Paff!</source>
+        <translation>Paff!</translation>
+    </message>
+    <message>
+        <source>Raya</source>
+        <translation>Stroke</translation>
+    </message>
+    <message>
+        <source>Cruz</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Aro</source>
+        <translation>Ring</translation>
+    </message>
+    <message>
+        <source>Puño de los golpes que quedan</source>
+        <translation>Fist of the hits left</translation>
+    </message>
+    <message>
+        <source>Icono de Trompalo</source>
+        <translation>Trompalo's icon</translation>
+    </message>
+    <message>
+        <source>Logotipo de Quorvane</source>
+        <translation>Quorvane's logo</translation>
     </message>
 </context>
 <context>
@@ -121,6 +242,47 @@
     <message>
         <source>1 Fallo(s).</source>
         <translation>1 miss(es).</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <extracomment>The menu item that pauses a turn in play, and takes it on again
+----------
+Over the field while the game is paused</extracomment>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <extracomment>The menu item that closes the game</extracomment>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Puntos del jugador %1</source>
+        <extracomment>What a score box tells, for a screen reader</extracomment>
+        <translation>Player %1's points</translation>
+    </message>
+    <message>
+        <source>Puntos de la jugada</source>
+        <translation>Points of the turn</translation>
+    </message>
+    <message>
+        <source>Golpes que quedan</source>
+        <translation>Hits left</translation>
+    </message>
+    <message>
+        <source>Segundos que quedan</source>
+        <translation>Seconds left</translation>
+    </message>
+    <message>
+        <source>Fallos</source>
+        <translation>Misses</translation>
+    </message>
+    <message>
+        <source>Recuadro del personaje al que dar</source>
+        <translation>Box of the character to hit</translation>
+    </message>
+    <message>
+        <source>Pulsa P para seguir.</source>
+        <translation>Press P to go on.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "dialogs/form2.h"
 
 #include "game/options.h"
+#include "platform/access_keys.h"
 #include "platform/control.h"
 #include "platform/fonts.h"
 
@@ -97,6 +98,14 @@ Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(sett
     placeTwips(*Command1, 4680, 2520, 1215, 615);
     Command2 = new CommandButton(this, QStringLiteral("Command2"));
     placeTwips(*Command2, 4680, 3240, 1215, 375);
+    // Tab order (the access keys go in its order too).
+    QWidget* order[] = {Option1[3], Option1[4], Option1[5], Option1[6], Option2[0], Option2[1],
+                        Option2[2], Option2[3], Option2[4], Option2[5], Command1,   Option4[0],
+                        Option4[1], Option4[2], Option4[3], Option1[7], Option3[0], Option3[1],
+                        Option5[0], Option5[1], Option5[2], Command2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     retranslate();
     placeAgain(*this); // the captions written take their room
 
@@ -105,14 +114,6 @@ Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(sett
     Option4[1]->setChecked(true);
     Option3[1]->setChecked(true);
     Option5[1]->setChecked(true);
-
-    // Tab order.
-    QWidget* order[] = {Option1[3], Option1[4], Option1[5], Option1[6], Option2[0], Option2[1],
-                        Option2[2], Option2[3], Option2[4], Option2[5], Command1,   Option4[0],
-                        Option4[1], Option4[2], Option4[3], Option1[7], Option3[0], Option3[1],
-                        Option5[0], Option5[1], Option5[2], Command2};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
 
     for (const auto& [index, button] : Option1)
         connect(button, &QRadioButton::clicked, this, [this, i = index] { Option1_Click(i); });
@@ -148,6 +149,7 @@ void Form2::retranslate() {
     Option5[2]->setText(tr("Bajo."));
     Command1->setCaption(tr("Adelante"));
     Command2->setCaption(tr("Cancelar"));
+    giveAccessKeys(*this);
 }
 
 void Form2::changeEvent(QEvent* event) {

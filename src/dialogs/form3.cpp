@@ -84,8 +84,16 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form3::Form_Activate() {
-    for (int i = 0; i < 12; ++i)
+    // Each picture as a screen reader says it: the character and its value, in
+    // the legend's words ("Héroe de la estrella, 25 puntos").
+    constexpr int valueOf[12] = {1, 2, 2, 0, 0, 0, 0, 0, 0, 3, 3, 4};
+    for (int i = 0; i < 12; ++i) {
         Image1[i].setPicture(cast_[i].picture());
+        QString value = Label1[valueOf[i]].caption().toLower();
+        if (value.endsWith(u'.'))
+            value.chop(1);
+        Image1[i].setAccessibleName(cast_[i].picture()->name() + QStringLiteral(", ") + value);
+    }
 }
 
 } // namespace trompalo

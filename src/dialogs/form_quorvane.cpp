@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <functional>
 
 namespace trompalo {
 
@@ -31,10 +32,15 @@ Label* label(QWidget* parent, const char* name, int left, int top, int width, in
     return l;
 }
 
-void linkStyle(Label& link) {
+void linkStyle(Label& link, std::function<void()> open) {
     link.setCaptionFont(layoutFont(9.75));
     link.setAutoSize(true);
     link.setCursor(Qt::PointingHandCursor);
+    // A link for assistive tools and the keyboard too (Tab, then Enter).
+    link.setAccessibleRole(QAccessible::Link);
+    link.setPressAction(open);
+    link.onClick = std::move(open);
+    link.setFocusPolicy(Qt::TabFocus);
 }
 
 } // namespace
@@ -44,7 +50,8 @@ FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Pic
     setObjectName(QStringLiteral("FormQuorvane"));
     // No title bar: the window is a card with a thin white outline.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Plintovaro 1.0"));
+    // (what a task switcher or a screen reader names it by)
+    setWindowTitle(owner.windowTitle());
     fixSizeTwips(*this, 4260, 6300); // 284 x 420 pixels at 100 %
 
     surface = new Surface(this);
@@ -75,11 +82,11 @@ FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Pic
     lblTexEmail = label(s, "lblTexEmail", 1080, 4365, 735, 255, tr("Email: "), kGrey, plain);
     lblMail = label(s, "lblMail", 1605, 4350, 1575, 240, QStringLiteral("hola@quorvane.example"),
                     kLink, plain);
-    linkStyle(*lblMail);
+    linkStyle(*lblMail, [this] { lblMail_Click(); });
     lblTexWeb = label(s, "lblTexWeb", 1095, 4635, 615, 255, tr("Web:"), kGrey, plain);
     lblURL = label(s, "lblURL", 1635, 4605, 1485, 240, QStringLiteral("www.quorvane.example"),
                    kLink, plain);
-    linkStyle(*lblURL);
+    linkStyle(*lblURL, [this] { lblURL_Click(); });
     lblTexto = label(s, "lblTexto", 240, 4980, 4185, 1005, QString(), kGrey, layoutFont(9));
     lblClick = label(s, "lblClick", 2805, 5955, 1320, 210, tr("[click para cerrar]"),
                      QColor(255, 255, 192), plain, Qt::AlignHCenter);
@@ -96,8 +103,6 @@ FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Pic
                                                       lblTexEmail, lblTexWeb, lblTexto, lblClick})
         c->onClick = [this] { Form_Click(); };
     surface->onMouseMove = [this](const MouseArgs&) { Form_MouseMove(); };
-    lblMail->onClick = [this] { lblMail_Click(); };
-    lblURL->onClick = [this] { lblURL_Click(); };
     lblMail->onMouseMove = [this](const MouseArgs&) { lblMail_MouseMove(); };
     lblURL->onMouseMove = [this](const MouseArgs&) { lblURL_MouseMove(); };
 }
@@ -124,7 +129,22 @@ void FormQuorvane::Form_Click() {
 }
 
 void FormQuorvane::keyPressEvent(QKeyEvent* event) {
-    // Any key closes the window.
+    // Any key closes the window, but Tab, which goes from link to link, and
+    // Enter on a link it went to, which opens it.
+    auto* link = qobject_cast<Label*>(focusWidget());
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        focusNextPrevChild(event->key() == Qt::Key_Tab);
+        tabbed_ = true;
+        auto* to = qobject_cast<Label*>(focusWidget());
+        lblMail->setUnderline(to == lblMail);
+        lblURL->setUnderline(to == lblURL);
+        return;
+    }
+    if (tabbed_ && link && link->onClick &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        link->onClick();
+        return;
+    }
     if (!event->text().isEmpty() || event->key() == Qt::Key_Escape)
         close();
 }

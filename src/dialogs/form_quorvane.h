@@ -54,6 +54,7 @@ private:
     QWidget& owner_;
     Services& services_;
     Picture icon_;
+    bool tabbed_ = false; // the keyboard went to a link
 };
 
 } // namespace trompalo

@@ -3,6 +3,7 @@
 
 #include "platform/application.h"
 
+#include "platform/control.h"
 #include "platform/fonts.h"
 #include "platform/language.h"
 
@@ -10,6 +11,7 @@ namespace trompalo {
 
 void setUpApplication(QApplication&) {
     useGameFonts();
+    installControlAccessibility();
     // Spanish, with Qt's own Spanish where the system has it (Debian's
     // qt6-translations-l10n), until the game window says which language the
     // player wants.

@@ -3,6 +3,7 @@
 
 #include "platform/command_button.h"
 
+#include "platform/access_keys.h"
 #include "platform/scale.h"
 
 #include <QPainter>
@@ -24,9 +25,21 @@ void CommandButton::setCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(u'\r', u'\n');
-    // The plain text is what assistive tools read; painting draws the wrapped text.
     setText(shown);
+    // A screen reader reads the lines as sentences, not their breaks.
+    QStringList sentences;
+    for (QString line : shown.split(u'\n', Qt::SkipEmptyParts)) {
+        line = line.trimmed();
+        if (!line.isEmpty() && !QStringLiteral(".:!?").contains(line.back()))
+            line += u'.';
+        sentences << line;
+    }
+    setAccessibleName(sentences.join(u' '));
     update();
+}
+
+QString CommandButton::caption() const {
+    return withoutAccessKey(caption_);
 }
 
 void CommandButton::setFaceColor(const QColor& color) {

@@ -16,8 +16,9 @@ class CommandButton : public QPushButton {
 public:
     CommandButton(QWidget* parent, const QString& name);
 
-    // The caption as the game wrote it; carriage returns break lines.
-    const QString& caption() const { return caption_; }
+    // The caption as the game wrote it (without its access key); carriage
+    // returns break lines.
+    QString caption() const;
     void setCaption(const QString& caption);
 
     void setFaceColor(const QColor& color);
@@ -30,7 +31,7 @@ public:
     // that holds every line.
     QRect textArea() const;
     const QFont& shownFont() const;
-    static constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    static constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,6 +5,7 @@
 
 #include "platform/twips.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontInfo>
 #include <QMouseEvent>
@@ -87,12 +88,16 @@ void Control::setMouseTransparent(bool transparent) {
 MouseArgs Control::argsOf(const QMouseEvent& event) const {
     MouseArgs a;
     a.x = twipsFromPixels(event.position().x());
+    a.y = twipsFromPixels(event.position().y());
     // The control's pixel corner is its twips corner rounded: the pointer is
     // measured from the twips corner, so that a point of the window has the
     // same twips over every control at every scale.
-    if (placed_)
+    if (placed_) {
         a.x += twipsFromPixels(x()) - left_;
-    a.touch = event.deviceType() == QInputDevice::DeviceType::TouchScreen;
+        a.y += twipsFromPixels(y()) - top_;
+    }
+    if (event.deviceType() == QInputDevice::DeviceType::TouchScreen)
+        a.source = MouseArgs::Touch;
     return a;
 }
 
@@ -127,6 +132,65 @@ void Control::mouseDoubleClickEvent(QMouseEvent* event) {
     // Qt delivers the second press of a quick double click as a double click
     // only: for the game it is one more press (every click swings).
     mousePressEvent(event);
+}
+
+QAccessible::Role Control::accessibleRole() const {
+    return role_ != QAccessible::NoRole ? role_
+           : press_                     ? QAccessible::Button
+                                        : QAccessible::Graphic;
+}
+
+void Control::announceChange() {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+namespace {
+
+// A control as assistive tools see it.
+class ControlAccessible final : public QAccessibleWidget {
+public:
+    explicit ControlAccessible(Control* control)
+        : QAccessibleWidget(control, control->accessibleRole()) {}
+
+    Control* control() const { return static_cast<Control*>(widget()); }
+    QAccessible::Role role() const override { return control()->accessibleRole(); }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? control()->accessibleText() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!control()->showsSomething())
+            state.invisible = true;
+        if (control()->pressAction())
+            state.focusable = true;
+        return state;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (control()->pressAction())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && control()->pressAction())
+            control()->pressAction()();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
+    auto* control = qobject_cast<Control*>(object);
+    return control ? new ControlAccessible(control) : nullptr;
+}
+
+} // namespace
+
+void installControlAccessibility() {
+    QAccessible::installFactory(controlAccessible);
 }
 
 void raiseWindowedSiblings(QWidget& widget) {

@@ -5,6 +5,7 @@
 // lines): real widgets placed in twips, with the mouse events the game uses.
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <functional>
@@ -12,12 +13,15 @@
 namespace trompalo {
 
 // A mouse event as a control's handler sees it: the pointer's distance from
-// the control's left edge in twips, and whether a finger on a touch screen
-// made it (Qt turns a touch into mouse events; no pointer moves before a
-// finger comes down, nor after it goes up).
+// the control's left and top edges in twips, and what made it: the mouse, a
+// finger on a touch screen (Qt turns a touch into mouse events; no pointer
+// moves before a finger comes down, nor after it goes up), or the keyboard or
+// an assistive tool pressing the control for the player (no pointer at all).
 struct MouseArgs {
+    enum Source { Mouse, Touch, Keyboard };
     double x = 0;
-    bool touch = false;
+    double y = 0;
+    Source source = Mouse;
 };
 
 using MouseHandler = std::function<void(const MouseArgs&)>;
@@ -56,7 +60,21 @@ public:
     MouseHandler onMouseUp;
     std::function<void()> onClick;
 
+    // What assistive tools (a screen reader) learn of the control: its role,
+    // its name (the widget's accessible name where one is set, else what the
+    // control shows), and whether it shows anything at all. A control with a
+    // press action is a button (or the role set) whose Press runs it.
+    virtual QAccessible::Role accessibleRole() const;
+    void setAccessibleRole(QAccessible::Role role) { role_ = role; }
+    virtual QString accessibleText() const { return accessibleName(); }
+    virtual bool showsSomething() const { return true; }
+    const std::function<void()>& pressAction() const { return press_; }
+    void setPressAction(std::function<void()> press) { press_ = std::move(press); }
+
 protected:
+    // Tells assistive tools that what the control shows has changed.
+    void announceChange();
+
     // Copies the place, size and look of another control of the same kind.
     void copyGeometryFrom(const Control& other);
 
@@ -76,7 +94,13 @@ private:
     int height_ = 0;
     bool leftPressed_ = false;
     bool placed_ = false; // placed in twips (a window's surface may be sized otherwise)
+    QAccessible::Role role_ = QAccessible::NoRole;
+    std::function<void()> press_;
 };
+
+// Gives the game's own controls to assistive tools (Qt's own widgets have
+// theirs); called once at start-up.
+void installControlAccessibility();
 
 // Keeps the windowed siblings of a widget (push buttons) in front of the
 // windowless controls.

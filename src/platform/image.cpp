@@ -16,6 +16,16 @@ void Image::setPicture(Picture picture) {
         return;
     picture_ = std::move(picture);
     update();
+    if (accessibleName().isEmpty())
+        announceChange();
+}
+
+QString Image::accessibleText() const {
+    return accessibleName().isEmpty() && picture_ ? picture_->name() : accessibleName();
+}
+
+bool Image::showsSomething() const {
+    return picture_ || pressAction();
 }
 
 void Image::setStretch(bool stretch) {

@@ -26,6 +26,11 @@ public:
     // place and size.
     void copyPropertiesFrom(const Image& other);
 
+    // An image reads as what its picture shows; one without a picture shows
+    // nothing (a hole, a button, is there all the same).
+    QString accessibleText() const override;
+    bool showsSomething() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

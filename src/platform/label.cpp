@@ -5,6 +5,7 @@
 
 #include "platform/twips.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -22,6 +23,7 @@ void Label::setCaption(const QString& caption) {
     caption_ = caption;
     fitToCaption();
     update();
+    announceChange();
 }
 
 void Label::setBackColor(const QColor& color) {
@@ -106,7 +108,25 @@ QRectF Label::textArea() const {
 }
 
 int Label::textFlags() const {
-    return static_cast<int>(alignment_ | Qt::AlignTop | Qt::TextWordWrap);
+    // At the top unless another place is asked for.
+    const Qt::Alignment vertical =
+        alignment_ & Qt::AlignVertical_Mask ? Qt::Alignment() : Qt::AlignTop;
+    return static_cast<int>(alignment_ | vertical | Qt::TextWordWrap);
+}
+
+QAccessible::Role Label::accessibleRole() const {
+    return pressAction() || Control::accessibleRole() != QAccessible::Graphic
+               ? Control::accessibleRole()
+               : QAccessible::StaticText;
+}
+
+QString Label::accessibleText() const {
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    QString said = caption_;
+    said.replace(u'\n', u' ');
+    //: What a screen reader says of an empty box
+    return said.isEmpty() ? QCoreApplication::translate("Accessible", "vacío") : said;
 }
 
 const QFont& Label::shownFont() const {

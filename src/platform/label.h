@@ -47,6 +47,10 @@ public:
 
     void copyPropertiesFrom(const Label& other);
 
+    // A label reads as its caption, an empty one as empty; a link as a link.
+    QAccessible::Role accessibleRole() const override;
+    QString accessibleText() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -3,6 +3,8 @@
 
 #include "platform/menu_item.h"
 
+#include "platform/access_keys.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -22,7 +24,7 @@ MenuItem::MenuItem(QMenu& menu, const QString& name)
 }
 
 QString MenuItem::caption() const {
-    return action_->text();
+    return withoutAccessKey(action_->text());
 }
 
 void MenuItem::setCaption(const QString& caption) {

@@ -3,6 +3,8 @@
 
 #include "platform/picture.h"
 
+#include <QCoreApplication>
+
 #include <QIcon>
 #include <QIconEngine>
 #include <QImage>
@@ -15,8 +17,12 @@
 
 namespace trompalo {
 
-PictureData::PictureData(QString resource, QSize pixels, bool mirrored)
-    : resource_(std::move(resource)), pixels_(pixels), mirrored_(mirrored) {}
+PictureData::PictureData(QString resource, QSize pixels, bool mirrored, const char* what)
+    : resource_(std::move(resource)), pixels_(pixels), mirrored_(mirrored), what_(what) {}
+
+QString PictureData::name() const {
+    return what_ ? QCoreApplication::translate("Pictures", what_) : QString();
+}
 
 QImage PictureData::renderImage(QSize size, qreal dpr) const {
     const QSize device(static_cast<int>(std::ceil(size.width() * dpr)),

@@ -20,10 +20,13 @@ namespace trompalo {
 class PictureData {
 public:
     // resource: an SVG file (usually a Qt resource); pixels: the natural size;
-    // mirrored: drawn flipped left to right.
-    PictureData(QString resource, QSize pixels, bool mirrored = false);
+    // mirrored: drawn flipped left to right; what: what it shows, untranslated
+    // (QT_TRANSLATE_NOOP("Pictures", ...)).
+    PictureData(QString resource, QSize pixels, bool mirrored = false, const char* what = nullptr);
 
     const QString& resource() const { return resource_; }
+    // What it shows, in the player's language.
+    QString name() const;
     QSize pixels() const { return pixels_; }
     bool mirrored() const { return mirrored_; }
 
@@ -51,6 +54,7 @@ private:
     QString resource_;
     QSize pixels_;
     bool mirrored_;
+    const char* what_;
     mutable std::vector<Rendering> renderings_; // the most recently made last
 };
 

@@ -20,6 +20,9 @@ public:
     void setBorderStyle(Qt::PenStyle style);
     void setBorderWidth(int pixels); // layout pixels
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Separator; }
+    bool showsSomething() const override { return false; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -39,6 +42,8 @@ public:
 
     void setPoints(int x1, int y1, int x2, int y2);
     void setColor(const QColor& color);
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Separator; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

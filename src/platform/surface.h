@@ -20,6 +20,8 @@ public:
     void setBackgroundPicture(Picture picture);
     void setBackColor(const QColor& color);
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Client; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

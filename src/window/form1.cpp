@@ -15,8 +15,8 @@ namespace trompalo {
 Form1::Form1(Services& services) : services_(services) {
     setObjectName(QStringLiteral("Form1"));
     for (const PictureEntry& entry : pictureCatalog())
-        pictures_.push_back(
-            std::make_shared<const PictureData>(entry.resource, entry.pixels, entry.mirrored));
+        pictures_.push_back(std::make_shared<const PictureData>(entry.resource, entry.pixels,
+                                                                entry.mirrored, entry.what));
 
     setWindowTitle(QStringLiteral("Trompalo " TROMPALO_VERSION));
     setWindowIcon(iconPicture()->icon());
@@ -30,6 +30,10 @@ Form1::Form1(Services& services) : services_(services) {
     applyStackingOrder();
     wireHandlers();
     services_.driveTimer(*Timer1);
+
+    MnuS->setChecked(services_.setting(Setting::Sound).toBool());
+    showGuides(services_.setting(Setting::Guides).toBool());
+    services_.onOtherApplicationActive([this] { pauseWhileAway(); });
 
     languageMenu_->applySaved();
     // (in Spanish, or in a language whose translator was installed before this
@@ -52,11 +56,15 @@ void Form1::wireHandlers() {
         Image3[i].onMouseUp = [this, i](const MouseArgs& a) { Image3_MouseUp(i, a); };
     }
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    for (int i = 0; i < Image3.count(); ++i)
+        Image3[i].setPressAction([this, i] { strikeFromKeyboard(i); });
     Timer1->onTimer = [this] { Timer1_Timer(); };
     MnuNew->onClick = [this] { MnuNew_Click(); };
     MnuApo->onClick = [this] { MnuApo_Click(); };
     MnuPuntos->onClick = [this] { MnuPuntos_Click(); };
     MnuS->onClick = [this] { MnuS_Click(); };
+    MnuPausa->onClick = [this] { MnuPausa_Click(); };
+    MnuSalir->onClick = [this] { MnuSalir_Click(); };
     MnuHow->onClick = [this] { MnuHow_Click(); };
     MnuAbout->onClick = [this] { MnuAbout_Click(); };
 }
@@ -86,9 +94,9 @@ void Form1::Image3_MouseMove(int index, const MouseArgs&) {
 }
 
 void Form1::Image3_MouseDown(int index, const MouseArgs& args) {
-    // A finger comes down on a hole with no pointer moving there first: the
-    // hero winds up over it all the same, then strikes.
-    if (args.touch)
+    // A finger or a key comes down on a hole with no pointer moving there
+    // first: the hero turns to it all the same (no frame shows it), then strikes.
+    if (args.source != MouseArgs::Mouse)
         game_.WindUp(index);
     game_.Swing(index);
     showGame();
@@ -96,13 +104,35 @@ void Form1::Image3_MouseDown(int index, const MouseArgs& args) {
 
 void Form1::Image3_MouseUp(int index, const MouseArgs& args) {
     game_.Release();
-    // A lifted finger leaves no pointer for the hero to turn to: he stands
-    // facing the hole he struck.
-    if (args.touch) {
-        const Image& hole = Image3[index];
-        game_.FaceField(hole.left() + hole.widthTwips() / 2.0);
+    // Then the hero shows what the pointer's place shows: the wind-up over a
+    // hole, else standing, facing its half of the field. A lifted finger (and
+    // a key or a tool that struck a hole not aimed at) leaves no pointer: he
+    // stands facing the hole he struck; the keyboard's aim stays on its hole.
+    const Image& hole = Image3[index];
+    const double x =
+        hole.left() + (args.source == MouseArgs::Mouse ? args.x : hole.widthTwips() / 2.0);
+    const double y = hole.top() + args.y;
+    int over = -1;
+    for (int i = 0; args.source == MouseArgs::Mouse && i < Image3.count(); ++i) {
+        const Image& h = Image3[i];
+        if (x >= h.left() && x < h.left() + h.widthTwips() && y >= h.top() &&
+            y < h.top() + h.heightTwips())
+            over = i;
     }
+    if (args.source == MouseArgs::Keyboard && game_.display().Aimed == index)
+        over = index;
+    if (over >= 0)
+        game_.WindUp(over);
+    else
+        game_.FaceField(x);
     showGame();
+}
+
+void Form1::strikeFromKeyboard(int index) {
+    MouseArgs args;
+    args.source = MouseArgs::Keyboard;
+    Image3_MouseDown(index, args);
+    Image3_MouseUp(index, args);
 }
 
 void Form1::Form_KeyPress(int keyAscii) {
@@ -110,13 +140,39 @@ void Form1::Form_KeyPress(int keyAscii) {
     showGame();
 }
 
+void Form1::pauseWhileAway() {
+    game_.Pause();
+    showGame();
+}
+
 void Form1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        pauseWhileAway();
     QMainWindow::changeEvent(event);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
+    // Playing from the keyboard: the arrows aim round the ring of holes, Enter
+    // strikes where they aim (nothing before they have aimed in the turn).
+    const int aimed = game_.display().Aimed;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        game_.Aim(event->key() == Qt::Key_Right ? 1 : -1);
+        showGame();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (aimed >= 0) {
+            strikeFromKeyboard(aimed);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
     const QString text = event->text();
     if (text.isEmpty()) {
         QMainWindow::keyPressEvent(event);

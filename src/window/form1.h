@@ -22,6 +22,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <vector>
 
 namespace trompalo {
@@ -78,11 +79,15 @@ public:
     ControlArray<Line> Line3{"Line3"}; // the hero table's lines
     CommandButton* Command1 = nullptr; // the start button between turns
     Timer* Timer1 = nullptr;
+    Label* LblPausa = nullptr; // over the field while the game is paused
+    Shape* ShpFoco = nullptr;  // around the hole the keyboard aims at
 
     MenuItem* MnuNew = nullptr;
     MenuItem* MnuApo = nullptr;
     MenuItem* MnuPuntos = nullptr;
     MenuItem* MnuS = nullptr;
+    MenuItem* MnuPausa = nullptr;
+    MenuItem* MnuSalir = nullptr;
     MenuItem* MnuHow = nullptr;
     MenuItem* MnuAbout = nullptr;
 
@@ -105,7 +110,13 @@ private:
     void Image3_MouseMove(int index, const MouseArgs& args);
     void Image3_MouseDown(int index, const MouseArgs& args);
     void Image3_MouseUp(int index, const MouseArgs& args);
+    // A press and release at a hole for a player without a pointer: the
+    // keyboard's Enter at the aimed hole, or an assistive tool's press.
+    void strikeFromKeyboard(int index);
     void Form_KeyPress(int keyAscii);
+    // Another application took the keyboard, or the window was minimised: a
+    // turn in play waits, paused, for the player.
+    void pauseWhileAway();
 
     // window/hero.cpp
     void PlaceHeroSprites();
@@ -117,9 +128,12 @@ private:
     void MnuApo_Click();
     void MnuPuntos_Click();
     void MnuS_Click();
+    void MnuPausa_Click();
+    void MnuSalir_Click();
     void MnuHow_Click();
     void MnuAbout_Click();
     void showAbout(); // the About window, modal: the splash or the menu's
+    void showGuides(bool shown);
 
     // window/show_game.cpp: the game on the controls, and the game's host
     void showGame();
@@ -143,6 +157,8 @@ private:
     LanguageMenu* languageMenu_ = nullptr;
     int boardShown_ = 0; // the game's board serial last shown
     std::size_t marksShown_ = 0;
+    int aimShown_ = -1;
+    std::array<int, 10> holesNamed_{}; // what each hole's accessible name tells
 };
 
 } // namespace trompalo

@@ -6,6 +6,7 @@
 #include "window/form1.h"
 
 #include "game/board.h"
+#include "platform/access_keys.h"
 #include "platform/fonts.h"
 #include "window/colours.h"
 #include "window/language_menu.h"
@@ -241,10 +242,26 @@ void Form1::buildControls() {
     Command1->setFaceColor(kYellow);
     // The announcement between turns is read from the other side of the desk.
     setLayoutFont(*Command1, layoutFont(12, true));
-    Command1->setFocusPolicy(Qt::NoFocus);
+    // It takes the keyboard when it shows: Enter or Space starts the turn.
+    Command1->setFocusPolicy(Qt::StrongFocus);
     Command1->setVisible(false);
 
     Timer1 = new Timer(this, QStringLiteral("Timer1"));
+
+    // The pause: a veil over the field that takes every click.
+    LblPausa = new Label(s, QStringLiteral("LblPausa"));
+    styleLabel(
+        *LblPausa, 0, 0, 7440, 6180,
+        {QString(), layoutFont(24, true), true, false, Qt::AlignCenter,
+         QColor(kFullScreenBorder.red(), kFullScreenBorder.green(), kFullScreenBorder.blue(), 150),
+         kWhite});
+    LblPausa->setVisible(false);
+    // The keyboard's aim: a dashed square around the hole.
+    ShpFoco = new Shape(s, QStringLiteral("ShpFoco"));
+    ShpFoco->setBorderColor(kYellow);
+    ShpFoco->setBorderStyle(Qt::DashLine);
+    ShpFoco->setBorderWidth(3);
+    ShpFoco->setVisible(false);
 }
 
 void Form1::applyStackingOrder() {
@@ -312,12 +329,20 @@ void Form1::buildMenus() {
     MnuPuntos = new MenuItem(*juego_, QStringLiteral("MnuPuntos"));
     MnuS = new MenuItem(*juego_, QStringLiteral("MnuS"));
     MnuS->setChecked(true);
+    MnuPausa = new MenuItem(*juego_, QStringLiteral("MnuPausa"));
     windowSize_ = new WindowSize(*this, *juego_);
+    juego_->addSeparator();
+    MnuSalir = new MenuItem(*juego_, QStringLiteral("MnuSalir"));
     ayuda_ = menuBar()->addMenu(QString());
     ayuda_->setObjectName(QStringLiteral("MnuHelp"));
     MnuHow = new MenuItem(*ayuda_, QStringLiteral("MnuHow"));
     MnuAbout = new MenuItem(*ayuda_, QStringLiteral("MnuAbout"));
     languageMenu_ = new LanguageMenu(*this, *ayuda_, services_);
+    // The keys every desktop game has.
+    MnuNew->action().setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    MnuPausa->action().setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    MnuSalir->action().setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    MnuHow->action().setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void Form1::retranslate() {
@@ -326,17 +351,33 @@ void Form1::retranslate() {
     MnuApo->setCaption(tr("Apoyos"));
     MnuPuntos->setCaption(tr("Puntos"));
     MnuS->setCaption(tr("Sonido"));
+    //: The menu item that pauses a turn in play, and takes it on again
+    MnuPausa->setCaption(tr("Pausa"));
+    //: The menu item that closes the game
+    MnuSalir->setCaption(tr("Salir"));
     windowSize_->retranslate();
     ayuda_->setTitle(tr("Ayuda"));
     MnuHow->setCaption(tr("Instrucciones"));
     //: The menu item that opens the About window
     MnuAbout->setCaption(tr("Acerca de..."));
     languageMenu_->retranslate();
-    for (int i = 0; i < 4; ++i)
+    giveAccessKeys(*menuBar());
+    for (int i = 0; i < 4; ++i) {
         //: The head of a player's score box
         Label6[i].setCaption(tr("Jug %1:").arg(i + 1));
+        //: What a score box tells, for a screen reader
+        Label5[i].setAccessibleDescription(tr("Puntos del jugador %1").arg(i + 1));
+    }
     //: The head of the box of the points of the turn in play
     Label6[8].setCaption(tr("Parcial:"));
+    Label2->setAccessibleDescription(tr("Puntos de la jugada"));
+    Label1->setAccessibleDescription(tr("Golpes que quedan"));
+    Label3->setAccessibleDescription(tr("Segundos que quedan"));
+    Label7->setAccessibleDescription(tr("Fallos"));
+    Label9->setAccessibleDescription(tr("Recuadro del personaje al que dar"));
+    //: Over the field while the game is paused
+    LblPausa->setCaption(tr("Pausa") + u'\n' + tr("Pulsa P para seguir."));
+    holesNamed_.fill(-2); // (named anew in the language)
     // The training's misses line, before the first turn has written it.
     if (!game_.display().MissesShown)
         Label7->setCaption(tr("1 Fallo(s)."));

@@ -54,6 +54,14 @@ QString GameTexts::notice(const Notice& notice) {
     return QString();
 }
 
+QString GameTexts::hole(int index, const QString& character) {
+    return character.isEmpty()
+               //: A hole of the field with nothing in it, for a screen reader
+               ? tr("Agujero %1: vacío").arg(index + 1)
+               //: A hole and the character in it, for a screen reader
+               : tr("Agujero %1: %2").arg(index + 1).arg(character);
+}
+
 QString GameTexts::misses(int count) {
     //: The training's misses line, the number of misses before the words
     return count == 0 ? QString() : tr("%1Fallo(s).").arg(count);

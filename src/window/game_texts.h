@@ -22,6 +22,9 @@ public:
     static QString notice(const Notice& notice);
     // The misses line: empty for none.
     static QString misses(int count);
+    // A hole as a screen reader names it: its number round the ring and what
+    // it holds (a character's name; empty: nothing).
+    static QString hole(int index, const QString& character);
 };
 
 } // namespace trompalo

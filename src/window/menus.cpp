@@ -14,28 +14,42 @@
 namespace trompalo {
 
 void Form1::MnuNew_Click() {
-    game_.StopPlay();
+    // A turn in play waits, paused, while the options are open: "Cancelar"
+    // takes it on where it stood. Else play stops.
+    const bool inTurn = game_.TurnInPlay();
+    const bool paused = game_.Paused();
+    if (inTurn)
+        game_.Pause();
+    else
+        game_.StopPlay();
+    showGame();
     // Made once, owned by the game window; its buttons only hide it.
     if (!form2_)
         form2_ = new Form2(this, game_.module1());
     services_.showModal(*form2_);
-    if (form2_->resultText() == QLatin1String("Nuevo"))
+    if (form2_->resultText() == QLatin1String("Nuevo")) {
+        if (inTurn)
+            game_.StopPlay();
         game_.NewGame();
+    } else if (inTurn && !paused) {
+        game_.Resume();
+    }
     showGame();
 }
 
 void Form1::MnuApo_Click() {
-    if (MnuApo->checked()) {
-        Shape1.forEach([](Shape& marker) { marker.setVisible(false); });
-        MnuApo->setChecked(false);
-    } else {
-        // The markers lie behind everything else of the field.
-        Shape1.forEach([](Shape& marker) {
-            marker.setVisible(true);
+    showGuides(!MnuApo->checked());
+    services_.saveSetting(Setting::Guides, MnuApo->checked());
+}
+
+void Form1::showGuides(bool shown) {
+    // The markers lie behind everything else of the field.
+    Shape1.forEach([shown](Shape& marker) {
+        marker.setVisible(shown);
+        if (shown)
             marker.sendToBack();
-        });
-        MnuApo->setChecked(true);
-    }
+    });
+    MnuApo->setChecked(shown);
 }
 
 void Form1::MnuPuntos_Click() {
@@ -45,6 +59,20 @@ void Form1::MnuPuntos_Click() {
 
 void Form1::MnuS_Click() {
     MnuS->setChecked(!MnuS->checked());
+    services_.saveSetting(Setting::Sound, MnuS->checked());
+}
+
+void Form1::MnuPausa_Click() {
+    // (between turns there is nothing to pause)
+    if (game_.Paused())
+        game_.Resume();
+    else
+        game_.Pause();
+    showGame();
+}
+
+void Form1::MnuSalir_Click() {
+    close();
 }
 
 void Form1::MnuHow_Click() {

@@ -67,6 +67,7 @@ struct PictureEntry {
     QSize pixels;         // natural size in pixels
     bool mirrored;        // drawn by flipping the resource horizontally
     bool opaque;          // a full white (or field) background, no transparent parts
+    const char* what;     // what it shows, for a screen reader (context "Pictures")
 };
 
 // The whole catalogue, in the order of PictureId.

@@ -28,8 +28,14 @@ const Picture& Form1::shownPicture(int c) const {
 void Form1::showGame() {
     const Display& d = game_.display();
     showBoard();
-    for (int i = 0; i < Image3.count(); ++i)
+    for (int i = 0; i < Image3.count(); ++i) {
         Image3[i].setPicture(shownPicture(d.Hole[i]));
+        if (holesNamed_[i] != d.Hole[i]) {
+            holesNamed_[i] = d.Hole[i];
+            Image3[i].setAccessibleName(
+                GameTexts::hole(i, Image3[i].picture() ? Image3[i].picture()->name() : QString()));
+        }
+    }
     for (int i = 0; i < 4; ++i) {
         Label5[i].setCaption(boxText(d.Score[i]));
         Label5[i].setBackColor(d.OnTurn[i] ? colours::kOnTurn : colours::kWhite);
@@ -47,7 +53,30 @@ void Form1::showGame() {
     Label9->setVisible(d.TargetShown);
     Image2[12].setVisible(d.StopSignShown);
     Command1->setCaption(GameTexts::announcement(d.Announcement));
+    if (d.AnnouncementShown && Command1->isHidden()) {
+        Command1->setVisible(true);
+        Command1->setFocus(); // for the keyboard's Enter or Space
+    }
+    // (a hidden button keeps no focus, even in a window not active now)
+    if (!d.AnnouncementShown && focusWidget() == Command1)
+        Command1->clearFocus();
     Command1->setVisible(d.AnnouncementShown);
+    if (d.PausedShown && LblPausa->isHidden())
+        LblPausa->bringToFront();
+    LblPausa->setVisible(d.PausedShown);
+    MnuPausa->setChecked(game_.Paused());
+    // The keyboard's aim: the hole has the focus (a screen reader names it)
+    // and a mark around it.
+    if (d.Aimed != aimShown_) {
+        aimShown_ = d.Aimed;
+        if (d.Aimed >= 0) {
+            const Image& hole = Image3[d.Aimed];
+            ShpFoco->setBoundsTwips(hole.left() - 45, hole.top() - 45, hole.widthTwips() + 90,
+                                    hole.heightTwips() + 90);
+            Image3[d.Aimed].setFocus();
+        }
+    }
+    ShpFoco->setVisible(d.Aimed >= 0);
 
     const HeroFigure& hero = d.Hero;
     for (int i = 0; i < Mira.count(); ++i)

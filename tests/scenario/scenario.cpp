@@ -7,6 +7,7 @@
 // checked when the file is read: a line it does not understand stops the file
 // before it runs. The language: tests/scenarios/README.md.
 #include "dialogs/form_quorvane.h"
+#include "platform/access_keys.h"
 #include "platform/application.h"
 #include "platform/menu_item.h"
 #include "platform/timer.h"
@@ -712,9 +713,9 @@ std::optional<Value> Runner::read(const Ref& ref, QString& why) const {
     if (p == "Caption" && button)
         return text(button->caption());
     if (p == "Caption" && qobject_cast<QAbstractButton*>(o))
-        return text(static_cast<QAbstractButton*>(o)->text());
+        return text(withoutAccessKey(static_cast<QAbstractButton*>(o)->text()));
     if (p == "Caption" && qobject_cast<QGroupBox*>(o))
-        return text(static_cast<QGroupBox*>(o)->title());
+        return text(withoutAccessKey(static_cast<QGroupBox*>(o)->title()));
     if (p == "Caption" && qobject_cast<MenuItem*>(o))
         return text(static_cast<MenuItem*>(o)->caption());
     if (p == "Caption" && widget && widget->isWindow())
