@@ -100,9 +100,21 @@ void closeWindow(QWidget& window) {
     QCoreApplication::processEvents();
 }
 
+QString withoutAccessKeys(const QString& caption) {
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // (the character after a "&" is shown: the key's letter, or the second "&")
+        if (caption[i] == u'&' && ++i == caption.size())
+            break;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 bool chooseMenu(Form1& form1, const QString& captionOrName) {
     for (MenuItem* item : form1.findChildren<MenuItem*>()) {
-        if (item->objectName() != captionOrName && item->caption() != captionOrName)
+        if (item->objectName() != captionOrName &&
+            withoutAccessKeys(item->caption()) != captionOrName)
             continue;
         // A modal window takes all input: the menu bar behind it cannot be used.
         if (!QGuiApplication::modalWindow() && form1.isVisible())

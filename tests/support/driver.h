@@ -40,9 +40,14 @@ void typeKey(int code, QWidget* fallback);
 // Closes a window with its title-bar close button.
 void closeWindow(QWidget& window);
 
-// Chooses a menu item of the game window by caption or name, as a click on it
-// would: nothing happens while a modal window blocks the game window.
-// Returns false when there is no such item.
+// A caption as the player reads it: a single "&" marks the access key and is
+// not shown, "&&" shows one "&".
+QString withoutAccessKeys(const QString& caption);
+
+// Chooses a menu item of the game window by caption (as the player reads it,
+// without access-key marks) or name, as a click on it would: nothing happens
+// while a modal window blocks the game window. Returns false when there is no
+// such item.
 bool chooseMenu(Form1& form1, const QString& captionOrName);
 
 } // namespace trompalo::testkit
