@@ -205,17 +205,20 @@ Property place(std::size_t k) {
 }
 
 std::optional<Value> caption(QObject& o, const Form1&) {
+    // Buttons, frames and menu items mark their access key with "&": the
+    // caption is the text the player reads.
+    auto shown = [](const QString& t) { return words(testkit::withoutAccessKeys(t)); };
     auto* window = qobject_cast<QWidget*>(&o);
     if (auto* label = qobject_cast<Label*>(&o))
         return words(label->caption());
     if (auto* button = qobject_cast<CommandButton*>(&o))
-        return words(button->caption());
+        return shown(button->caption());
     if (auto* button = qobject_cast<QAbstractButton*>(&o))
-        return words(button->text());
+        return shown(button->text());
     if (auto* frame = qobject_cast<QGroupBox*>(&o))
-        return words(frame->title());
+        return shown(frame->title());
     if (auto* item = qobject_cast<MenuItem*>(&o))
-        return words(item->caption());
+        return shown(item->caption());
     if (window && window->isWindow())
         return words(window->windowTitle());
     return std::nullopt;
