@@ -21,36 +21,60 @@ struct Keyed {
     std::function<void(const QString&)> write;
 };
 
-// The text with a key that none taken has: the first free letter that starts a
-// word, else any free letter, else a free digit; the text as it is when none.
-QString keyed(const QString& text, QString& taken) {
-    const QString plain = withoutAccessKey(text);
-    auto free = [&](qsizetype i) {
-        const QChar c = plain[i].toLower();
-        return c.isLetterOrNumber() && !taken.contains(c);
-    };
-    qsizetype at = -1;
-    for (int pass = 0; pass < 3 && at < 0; ++pass)
-        for (qsizetype i = 0; i < plain.size() && at < 0; ++i) {
+// The places in a text that may be its key, the most wanted first: the
+// letters that start a word, the other letters, the digits.
+std::vector<qsizetype> candidates(const QString& plain) {
+    std::vector<qsizetype> places;
+    for (int pass = 0; pass < 3; ++pass)
+        for (qsizetype i = 0; i < plain.size(); ++i) {
             const bool startsWord = i == 0 || !plain[i - 1].isLetterOrNumber();
-            if (free(i) && (pass == 0   ? plain[i].isLetter() && startsWord
-                            : pass == 1 ? plain[i].isLetter()
-                                        : true))
-                at = i;
+            if (plain[i].isLetter() ? pass < 2 && (pass == 0) == startsWord
+                                    : plain[i].isDigit() && pass == 2)
+                places.push_back(i);
         }
-    QString escaped = plain;
-    escaped.replace(u'&', QLatin1String("&&"));
-    if (at < 0)
-        return escaped;
-    taken += plain[at].toLower();
-    // (the ampersands before the key each take one more place)
-    return escaped.insert(at + plain.left(at).count(u'&'), u'&');
+    return places;
 }
 
+// Every text a key of its own wherever the keys can go round: each text in
+// turn takes its most wanted free key, or one that an earlier text can give up
+// for another of its own (a largest matching of texts and keys).
 void give(std::vector<Keyed> texts) {
-    QString taken;
-    for (Keyed& one : texts)
-        one.write(keyed(one.text, taken));
+    const std::size_t n = texts.size();
+    std::vector<QString> plain;
+    for (const Keyed& one : texts)
+        plain.push_back(withoutAccessKey(one.text));
+    std::vector<qsizetype> at(n, -1); // where each text's key is
+    auto key = [&](std::size_t t, qsizetype i) { return plain[t][i].toLower(); };
+    std::vector<bool> tried;
+    std::function<bool(std::size_t)> take = [&](std::size_t t) {
+        for (qsizetype i : candidates(plain[t])) {
+            std::size_t holder = n; // the text that has this key now
+            for (std::size_t o = 0; o < n; ++o)
+                if (o != t && at[o] >= 0 && key(o, at[o]) == key(t, i))
+                    holder = o;
+            if (holder < n && tried[holder])
+                continue;
+            const qsizetype had = at[t];
+            at[t] = i; // (the holder looks for another key meanwhile)
+            if (holder == n || (tried[holder] = true, take(holder)))
+                return true;
+            at[t] = had;
+        }
+        return false;
+    };
+    for (std::size_t t = 0; t < n; ++t) {
+        tried.assign(n, false);
+        tried[t] = true;
+        take(t);
+    }
+    for (std::size_t t = 0; t < n; ++t) {
+        QString escaped = plain[t];
+        escaped.replace(u'&', QLatin1String("&&"));
+        // (the ampersands before the key each take one more place)
+        if (at[t] >= 0)
+            escaped.insert(at[t] + plain[t].left(at[t]).count(u'&'), u'&');
+        texts[t].write(escaped);
+    }
 }
 
 void giveMenu(QMenu& menu) {

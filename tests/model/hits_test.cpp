@@ -70,6 +70,17 @@ TEST_F(Play, TheHeroWindsUpAndStrikesAtEachHole) {
     game.Release();
     EXPECT_FALSE(s.Swinging);
     // (the half of the field he faces: hero.scn)
+    // The keyboard aims round the ring during a turn only, from either end,
+    // the hero winding up over the hole aimed at.
+    game.Aim(1);
+    EXPECT_EQ(d.Aimed, -1);
+    start(3);
+    std::string aimed;
+    for (int step : {-1, -1, 1, 1, 1, 1})
+        game.Aim(step), aimed += std::to_string(d.Aimed) + hero() + " ";
+    EXPECT_EQ(aimed, "9Prepara4 8Prepara0 9Prepara4 0Prepara5 1Prepara1 2Prepara1 ");
+    nextTurn(); // each turn aims anew
+    EXPECT_EQ(d.Aimed, -1);
 }
 
 TEST_F(Play, OnlyAPressOfTheTurnInPlayIsBooked) {

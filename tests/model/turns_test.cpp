@@ -57,6 +57,9 @@ TEST_F(Play, TurnsEndByTimeOrHitsAndPassFromPlayerToPlayer) {
     after(0.95);
     EXPECT_EQ(d.Interval, 0);
     EXPECT_EQ(d.Countdown, std::nullopt);
+    game.Swing(9); // at once after the turn: the strike alone
+    EXPECT_EQ(hero(), "Pega4");
+    game.Release();
     EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 2}));
     EXPECT_EQ(boxes(), "0,0*,0,");
     // Only hits count against the limit; the release of the fifth ends the turn.
@@ -198,6 +201,44 @@ TEST_F(Play, TheTickPopsUpSendsDownAndFreezes) {
     EXPECT_EQ(d.Hole[4], 2);
 }
 
+TEST_F(Play, APausedTurnGoesOnWhereItStoodAfterAnyWait) {
+    newGame(3); // 15 seconds a turn
+    game.Pause(); // between turns there is nothing to pause
+    EXPECT_FALSE(game.Paused() || d.PausedShown);
+    host.now = 100;
+    game.StartTurn();
+    popUp(4, 2); // at 100.3, up for 0.75 s
+    hit(11, 5);  // the slap begins
+    after(0.1);
+    const int slapTicks = s.SlapTicks;
+    const std::string frame = hero();
+    game.Pause();
+    EXPECT_TRUE(game.Paused() && d.PausedShown && game.TurnInPlay());
+    EXPECT_EQ(d.Interval, 0);
+    // An hour later nothing has moved, and nothing the player does moves it.
+    host.now += 3600;
+    game.Tick();
+    host.sounds.clear();
+    game.Swing(2);
+    game.Release();
+    game.WindUp(1);
+    game.Aim(1);
+    EXPECT_TRUE(host.sounds.empty());
+    EXPECT_EQ(std::make_tuple(d.Hole[2], s.SlapTicks, hero(), d.Aimed),
+              std::make_tuple(4, slapTicks, frame, -1));
+    game.Resume();
+    EXPECT_EQ(d.Interval, 100);
+    EXPECT_FALSE(d.PausedShown);
+    after(0.1); // 0.5 s after it came up: still there; the slap goes on
+    EXPECT_EQ(std::make_tuple(d.Hole[2], s.SlapTicks), std::make_tuple(4, slapTicks - 1));
+    after(0.4);
+    EXPECT_EQ(d.Hole[2], kNoCharacter);
+    // The turn ends after its own 15 seconds of play (as 0 shows, in the last).
+    while (d.Interval != 0)
+        after(0.1);
+    EXPECT_NEAR(host.now - 3600 - 100, 14.1, 1e-6);
+}
+
 TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
     start(3);
     popUp(11, 2);
@@ -221,6 +262,8 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
     EXPECT_EQ(std::count(host.sounds.begin(), host.sounds.end(), "pu\u00f1o.wav"), 7);
     EXPECT_FALSE(s.Slapping);
     EXPECT_EQ(hero(), "Mira0");
+    game.Swing(3); // a press at once: the strike alone, no standing hero beside
+    EXPECT_EQ(hero(), "Pega3 burst 3");
 }
 
 TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {

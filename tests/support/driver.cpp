@@ -81,6 +81,18 @@ void typeKey(int code, QWidget* fallback) {
         window = fallback->windowHandle();
     if (!window)
         return;
+    // Typed into the window in front, as a player's keys are (its menus'
+    // shortcuts among them).
+    auto active = [window] {
+        const QWidget* widget = QApplication::activeWindow();
+        return QGuiApplication::focusWindow() == window && widget &&
+               widget->windowHandle() == window;
+    };
+    if (!active()) {
+        window->requestActivate();
+        if (!QTest::qWaitFor(active))
+            return;
+    }
     // The key of a character: its upper case for a letter (Qt::Key_A is 'A'),
     // the named keys for the control characters the game may see.
     const QChar c = code == 10 ? QChar(13) : QChar(code);
