@@ -21,6 +21,7 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 namespace trompalo {
 
@@ -177,14 +178,21 @@ QStringList QtServices::systemLanguages() {
 }
 
 void QtServices::onOtherApplicationActive(std::function<void()> callback) {
-    // The program's own windows take the keyboard in turn (a dialog opens or
-    // closes): only a program that stays inactive a moment later has lost it.
+    // The keyboard leaves the program's windows (X11 says so by the focus
+    // alone, some platforms by the application's state). Its own windows take
+    // it in turn as a dialog opens or closes: only a program none of whose
+    // windows has it a moment later has lost it.
     auto* settle = new QTimer(qApp);
     settle->setSingleShot(true);
     settle->setInterval(250);
     QObject::connect(settle, &QTimer::timeout, qApp, [callback] {
-        if (QGuiApplication::applicationState() != Qt::ApplicationActive)
+        if (!QGuiApplication::focusWindow() ||
+            QGuiApplication::applicationState() != Qt::ApplicationActive)
             callback();
+    });
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, settle, [settle](QWindow* to) {
+        if (!to)
+            settle->start();
     });
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, settle,
                      [settle](Qt::ApplicationState state) {

@@ -244,6 +244,7 @@ void Form1::buildControls() {
     setLayoutFont(*Command1, layoutFont(12, true));
     // It takes the keyboard when it shows: Enter or Space starts the turn.
     Command1->setFocusPolicy(Qt::StrongFocus);
+    Command1->setAutoDefault(true);
     Command1->setVisible(false);
 
     Timer1 = new Timer(this, QStringLiteral("Timer1"));
