@@ -10,10 +10,14 @@
 
 namespace trompalo {
 
-Surface::Surface(QWidget* parent) : Control(parent, QStringLiteral("Surface"), -1) {
-    // Every pixel is painted here: what lies behind the surface is not painted first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+// Every pixel is painted here, yet the surface does not tell Qt so
+// (Qt::WA_OpaquePaintEvent): Qt would then leave it out of the window's own
+// repaints. On Wayland, under Qt's own title bar, a change of size (into and
+// out of full screen, a start in full screen) is drawn into a fresh buffer
+// while the compositor still holds the last one, and only what the window
+// repaints reaches it: most of the window stayed unpainted. The window's
+// background is painted under each area first (see the README's figures).
+Surface::Surface(QWidget* parent) : Control(parent, QStringLiteral("Surface"), -1) {}
 
 void Surface::setBackgroundPicture(Picture picture) {
     background_ = std::move(picture);

@@ -39,7 +39,7 @@ class Border final : public QWidget {
 public:
     Border(QWidget* parent, QWidget& client) : QWidget(parent), client_(client) {
         setObjectName(QStringLiteral("Border"));
-        setAttribute(Qt::WA_OpaquePaintEvent);
+        // Not marked opaque to Qt, like the field (see Surface).
         client.setParent(this);
         client.installEventFilter(this);
         client.show();

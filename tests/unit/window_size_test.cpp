@@ -99,6 +99,22 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     EXPECT_EQ(form1.surface->pos(), QPoint((around.width() - form1.surface->width()) / 2,
                                            (around.height() - form1.surface->height()) / 2));
     EXPECT_EQ(around.grab().toImage().pixel(0, 0), kFullScreenBorder.rgb());
+    // A repaint of the window paints the field and its surroundings too: on
+    // Wayland a size change is drawn into a fresh buffer, and only what the
+    // window repaints reaches it.
+    QCoreApplication::processEvents();
+    struct : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    form1.surface->installEventFilter(&counter);
+    around.installEventFilter(&counter);
+    form1.update();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 2); // each once
     QTest::keyClick(&form1, Qt::Key_F11);
     EXPECT_FALSE(form1.isFullScreen());
     EXPECT_EQ(form1.surface->size(), QSize(680, 412));
