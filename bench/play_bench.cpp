@@ -193,7 +193,7 @@ void BM_TickGuillotinaSlap(benchmark::State& state) {
             }
             // The boy with the headphones is hit: the slap begins.
             const int hole = s.emptyHoles().front();
-            s.popUp(11, hole);
+            s.services.popUp(11, hole);
             s.hit(hole);
         }
         slapping += s.form1.game().state().Slapping ? 1 : 0;
@@ -262,11 +262,11 @@ void BM_HitClosesHero(benchmark::State& state) {
             ++hero;
         while (s.form1.game().module1().Marks[player][hero + 1] < 2) {
             const int first = s.emptyHoles().front();
-            s.popUp(hero, first);
+            s.services.popUp(hero, first);
             s.hit(first);
         }
         hole = s.emptyHoles().front();
-        s.popUp(hero, hole);
+        s.services.popUp(hero, hole);
         testkit::moveTo(s.form1.Image3[hole]);
         rings = s.form1.Image8.count();
         flushEvents();
@@ -322,11 +322,11 @@ void BM_RepaintWindow(benchmark::State& state) {
     s.startTurn();
     for (int c : {0, 0, 0, 1, 1, 2, 3, 3, 5, 8, 8, 8}) {
         const int hole = s.emptyHoles().front();
-        s.popUp(c, hole);
+        s.services.popUp(c, hole);
         s.hit(hole);
     }
     for (int i = 0; i < 5; ++i)
-        s.popUp(i * 2, i * 2, 0.21);
+        s.services.popUp(i * 2, i * 2, 0.21);
     flushEvents();
     if (s.takenHoles().size() != 5 || s.form1.Image6.count() != 7 || s.form1.Image2[0].isHidden()) {
         state.SkipWithError("the field is not as planned");

@@ -85,13 +85,6 @@ void Session::tick(double seconds) {
     services.timer()->fire();
 }
 
-void Session::popUp(int c, int hole, double after) {
-    services.setClock(services.now() + after);
-    for (double draw : testkit::popUpDraws(c, hole))
-        services.queueRandom(draw);
-    services.timer()->fire();
-}
-
 void Session::hit(int hole) {
     Image& target = form1.Image3[hole];
     testkit::moveTo(target);
@@ -166,7 +159,7 @@ bool Session::playTurns(const std::vector<int>& finisherHits, std::mt19937& rng)
             const std::vector<int> free = emptyHoles();
             const int hole =
                 free[static_cast<std::size_t>(pick(rng, static_cast<int>(free.size())))];
-            popUp(c, hole);
+            services.popUp(c, hole);
             if (form1.Image3[hole].picture() != form1.Image2[c].picture())
                 return false;
             hit(hole);

@@ -45,9 +45,6 @@ public:
     void startTurn();
     // The clock moves on and the timer fires once.
     void tick(double seconds = 0.1);
-    // Character c comes up in hole h at the next tick, `after` seconds later
-    // (outside training, where an event shows one character).
-    void popUp(int c, int hole, double after = 0.3);
     // The pointer onto the hole, a press and a release.
     void hit(int hole);
     // Ticks of 0.1 s until the turn in play is over.

@@ -141,8 +141,7 @@ QAccessible::Role Control::accessibleRole() const {
 }
 
 void Control::announceChange() {
-    if (!QAccessible::isActive())
-        return;
+    // (as Qt's own labels do: a screen reader, if any, decides what to say)
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -454,10 +454,7 @@ Runner::Step Runner::parse(const Tokens& t) {
         const int times = a.size() > 2 ? whole(a[2], 1, 100, "a hit is made 1 to 100 times") : 1;
         return [this, character, hole, times, hit = c == "hit"] {
             for (int i = 0; i < times; ++i) {
-                services_.setClock(tidy(services_.now() + 0.3));
-                for (double draw : testkit::popUpDraws(character, hole))
-                    services_.queueRandom(draw);
-                tick();
+                services_.popUp(character, hole);
                 if (hit)
                     testkit::click(form1_->Image3[hole]);
             }

@@ -72,6 +72,17 @@ void doubleClick(QWidget& control) {
                            inWindow(control, centreOf(control)));
 }
 
+bool activate(QWindow& window) {
+    auto active = [&window] {
+        const QWidget* widget = QApplication::activeWindow();
+        return QGuiApplication::focusWindow() == &window && widget &&
+               widget->windowHandle() == &window;
+    };
+    if (!active())
+        window.requestActivate();
+    return QTest::qWaitFor(active);
+}
+
 void typeKey(int code, QWidget* fallback) {
     QWindow* window = QGuiApplication::modalWindow();
     if (!window)
@@ -83,16 +94,8 @@ void typeKey(int code, QWidget* fallback) {
         return;
     // Typed into the window in front, as a player's keys are (its menus'
     // shortcuts among them).
-    auto active = [window] {
-        const QWidget* widget = QApplication::activeWindow();
-        return QGuiApplication::focusWindow() == window && widget &&
-               widget->windowHandle() == window;
-    };
-    if (!active()) {
-        window->requestActivate();
-        if (!QTest::qWaitFor(active))
-            return;
-    }
+    if (!activate(*window))
+        return;
     // The key of a character: its upper case for a letter (Qt::Key_A is 'A'),
     // the named keys for the control characters the game may see.
     const QChar c = code == 10 ? QChar(13) : QChar(code);

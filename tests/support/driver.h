@@ -33,6 +33,10 @@ void click(QWidget& control, Qt::MouseButton button = Qt::LeftButton);
 // A press and release quick enough to be a double click for Qt.
 void doubleClick(QWidget& control);
 
+// Gives a window the keyboard, as the window manager would at a click on it
+// (or when the modal window in front of it goes); false when it does not come.
+bool activate(QWindow& window);
+
 // Types the character with the given code into a window: the open modal window,
 // else the focus window, else fallback.
 void typeKey(int code, QWidget* fallback);

@@ -8,8 +8,10 @@
 #include "platform/timer.h"
 
 #include <QCoreApplication>
+
 #include <QDialog>
 #include <QMessageBox>
+#include <cmath>
 
 namespace trompalo::testkit {
 
@@ -30,6 +32,15 @@ MsgAnswer ScriptedServices::messageBox(QWidget* owner, const QString& text, MsgB
     const auto box = makeMessageBox(owner, text, buttons, icon);
     runModal(*box, box->objectName());
     return answerOf(*box);
+}
+
+void ScriptedServices::popUp(int c, int hole, double after) {
+    // (on whole nanoseconds, so that steps of a tenth land where a person would write)
+    setClock(std::round((now_ + after) * 1e9) / 1e9);
+    for (double draw : popUpDraws(c, hole))
+        queueRandom(draw);
+    if (timer_)
+        timer_->fire();
 }
 
 void ScriptedServices::processEvents() {

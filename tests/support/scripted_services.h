@@ -55,6 +55,10 @@ public:
 
     // The game's timer, for the test to fire.
     Timer* timer() const { return timer_; }
+    // The clock moves on by after, past the least time between two pop-ups,
+    // and a tick's event brings character c up in hole h (one character an
+    // event: the game kinds and training stages 1 to 4).
+    void popUp(int c, int hole, double after = 0.3);
 
     // The choices kept, as stored: 100 % and Spanish, whatever the machine's
     // language, until the program saves others.

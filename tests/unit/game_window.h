@@ -43,6 +43,16 @@ struct GameWindow : ::testing::Test {
         form1.show();
         QCoreApplication::processEvents();
     }
+    // The hero's poses shown, as "Mira1" or "Pega7".
+    std::string hero() {
+        QStringList shown;
+        for (ControlArray<Image>* poses : {&form1.Mira, &form1.Prepara, &form1.Pega})
+            poses->forEach([&](const Image& pose) {
+                if (!pose.isHidden())
+                    shown << pose.objectName() + pose.property("index").toString();
+            });
+        return shown.join(u' ').toStdString();
+    }
     // "Juego -> Nuevo" with these buttons of the options dialog.
     void newGame(int gameButton, int limitButton, int playersButton) {
         kind = gameButton;

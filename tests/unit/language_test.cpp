@@ -135,10 +135,7 @@ TEST_F(English, AShortGameReadsInEnglish) {
     // Player 1 reaches 325 with the caped hero's 25.
     testkit::click(*form1->Command1);
     form1->game().display().Score[0] = 300;
-    services.setClock(0.3);
-    for (double draw : testkit::popUpDraws(0, 4))
-        services.queueRandom(draw);
-    form1->Timer1->fire();
+    services.popUp(0, 4);
     testkit::click(form1->Image3[4]);
     testkit::chooseMenu(*form1, "MnuPuntos");
     testkit::chooseMenu(*form1, "MnuHow");
