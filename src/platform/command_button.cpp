@@ -26,15 +26,13 @@ void CommandButton::setCaption(const QString& caption) {
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(u'\r', u'\n');
     setText(shown);
-    // A screen reader reads the lines as sentences, not their breaks.
-    QStringList sentences;
-    for (QString line : shown.split(u'\n', Qt::SkipEmptyParts)) {
-        line = line.trimmed();
-        if (!line.isEmpty() && !QStringLiteral(".:!?").contains(line.back()))
+    // A screen reader reads the lines as sentences, not their breaks (a
+    // caption of one line reads as it is).
+    QStringList sentences = shown.split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : sentences)
+        if (sentences.size() > 1 && !QStringLiteral(".:!?").contains(line.back()))
             line += u'.';
-        sentences << line;
-    }
-    setAccessibleName(sentences.join(u' '));
+    setAccessibleName(sentences.size() > 1 ? sentences.join(u' ') : QString());
     update();
 }
 
