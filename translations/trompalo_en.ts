@@ -57,11 +57,6 @@
         <translation>Stage not passed. Do you want to try again?</translation>
     </message>
     <message>
-        <source>%1Fallo(s).</source>
-        <extracomment>The training&apos;s misses line, the number of misses before the words</extracomment>
-        <translation>%1 miss(es).</translation>
-    </message>
-    <message>
         <source>Agujero %1: vacío</source>
         <extracomment>A hole of the field with nothing in it, for a screen reader</extracomment>
         <translation>Hole %1: empty</translation>
@@ -70,6 +65,14 @@
         <source>Agujero %1: %2</source>
         <extracomment>A hole and the character in it, for a screen reader</extracomment>
         <translation>Hole %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%nFallo(s).</source>
+        <extracomment>The training&apos;s misses line: the number of misses before the words, in the plural forms of the language</extracomment>
+        <translation>
+            <numerusform>%n miss.</numerusform>
+            <numerusform>%n misses.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -187,11 +190,11 @@
     </message>
     <message>
         <source>Icono de Trompalo</source>
-        <translation>Trompalo's icon</translation>
+        <translation>Trompalo&apos;s icon</translation>
     </message>
     <message>
         <source>Logotipo de Quorvane</source>
-        <translation>Quorvane's logo</translation>
+        <translation>Quorvane&apos;s logo</translation>
     </message>
 </context>
 <context>
@@ -258,7 +261,7 @@ Over the field while the game is paused</extracomment>
     <message>
         <source>Puntos del jugador %1</source>
         <extracomment>What a score box tells, for a screen reader</extracomment>
-        <translation>Player %1's points</translation>
+        <translation>Player %1&apos;s points</translation>
     </message>
     <message>
         <source>Puntos de la jugada</source>

@@ -65,13 +65,9 @@ Form2::Form2(QWidget* owner, Module1& settings) : QDialog(owner), settings_(sett
 
     Frame2 = frame(this, "Frame2", 2160, 360, 2895, 1935);
     for (int i = 0; i < 2; ++i) {
-        auto* text = new Label(Frame2, QStringLiteral("Label1"), i);
-        text->setBoundsTwips(i == 0 ? 240 : 1560, 360, 1215, 255);
-        text->setOpaque(false);
-        text->setCaptionFont(plain);
-        text->setForeColor(palette().color(QPalette::WindowText));
-        text->setVisible(true);
-        Label1[i] = text;
+        Label1[i] = new Label(Frame2, QStringLiteral("Label1"), i);
+        Label1[i]->setLook(
+            {.twips = {i == 0 ? 240 : 1560, 360, 1215, 255}, .font = plain, .opaque = false});
     }
     Line1 = new Line(Frame2, QStringLiteral("Line1"));
     Line1->setPoints(1440, 1680, 1440, 360);

@@ -55,13 +55,9 @@ Form3::Form3(QWidget& owner, const ControlArray<Image>& cast)
         {tr("-15 Puntos y ronda de petacas."), 720, 3120, 3855},
     }};
     for (int i = 0; i < 5; ++i) {
-        Label& label = Label1.add(s, i);
-        label.setBoundsTwips(values[i].left, values[i].top, values[i].width, 255);
-        label.setCaptionFont(layoutFont(8.25, true));
-        label.setBackColor(palette().color(QPalette::Window));
-        label.setForeColor(palette().color(QPalette::WindowText));
-        label.setCaption(values[i].caption);
-        label.setVisible(true);
+        Label1.add(s, i).setLook({.twips = {values[i].left, values[i].top, values[i].width, 255},
+                                  .caption = values[i].caption,
+                                  .font = layoutFont(8.25, true)});
     }
     Line* lines[4];
     for (int i = 0; i < 4; ++i) {

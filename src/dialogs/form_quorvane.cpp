@@ -22,13 +22,12 @@ Label* label(QWidget* parent, const char* name, int left, int top, int width, in
              const QString& caption, const QColor& color, const QFont& font,
              Qt::Alignment alignment = Qt::AlignLeft) {
     auto* l = new Label(parent, QString::fromLatin1(name));
-    l->setBoundsTwips(left, top, width, height);
-    l->setOpaque(false);
-    l->setForeColor(color);
-    l->setCaptionFont(font);
-    l->setAlignment(alignment);
-    l->setCaption(caption);
-    l->setVisible(true);
+    l->setLook({.twips = {left, top, width, height},
+                .caption = caption,
+                .font = font,
+                .opaque = false,
+                .alignment = alignment,
+                .fore = color});
     return l;
 }
 

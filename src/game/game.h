@@ -49,6 +49,9 @@ public:
     void StartTurn();
     void EndTurn();
     void StopPlay();
+    // The game won: its turn displays cleared, then the winner announced (the
+    // one given, or as the totals say when none: 0).
+    void EndGame(int winner);
 
     // A turn in play, running or paused.
     bool TurnInPlay() const { return display_.Interval != 0 || paused_; }
@@ -90,7 +93,8 @@ private:
     void EndSwing();
     bool MarkHit();
     void PlaceMark(MarkKind kind, int left, int top);
-    void EndGame();
+    // The turn in play ends: the timer stopped and the board cleared.
+    void StopTurn();
     void Stand(bool right);
     bool Still() const { return state_.Slapping || paused_; }
 

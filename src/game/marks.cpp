@@ -58,16 +58,8 @@ bool Game::MarkHit() {
         over = closed == 9;
     }
     if (over)
-        EndGame();
+        EndGame(0);
     return over;
-}
-
-void Game::EndGame() {
-    display_.Interval = 0;
-    StopPlay();
-    state_.TimerBusy = false;
-    ClearTurnDisplay();
-    ShowWinner();
 }
 
 } // namespace trompalo

@@ -124,10 +124,4 @@ int strikePose(int hole) {
     return poses[static_cast<std::size_t>(hole)];
 }
 
-int leadingDigit(int count) {
-    while (count >= 10)
-        count /= 10;
-    return count;
-}
-
 } // namespace trompalo::rules

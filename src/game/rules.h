@@ -75,7 +75,4 @@ std::vector<int> lowestTotals(const std::vector<int>& totals);
 int windupPose(int hole);
 int strikePose(int hole);
 
-// The first digit of a count as the misses line shows it ("12" reads 1).
-int leadingDigit(int count);
-
 } // namespace trompalo::rules

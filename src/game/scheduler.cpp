@@ -87,8 +87,8 @@ bool Game::SendDown(int hole) {
     Display& d = display_;
     const bool miss = module1_.RoundNo < 5 || d.Hole[hole] == d.Target;
     if (miss) {
-        // The line reads its first digit (its first text "1 Fallo(s)." reads 1).
-        d.MissesShown = (d.MissesShown ? rules::leadingDigit(*d.MissesShown) : 1) + 1;
+        // (before a training game, the line's own text reads 1: "1 Fallo(s).")
+        d.MissesShown = d.MissesShown.value_or(1) + 1;
         ++s.Misses;
     }
     d.Hole[hole] = kNoCharacter;

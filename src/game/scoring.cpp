@@ -60,16 +60,11 @@ void Game::Release() {
             // turn under the winner's message.
             d.Interval = 0;
             host_.processEvents();
-            StopPlay();
-            s.TimerBusy = false;
-            ClearTurnDisplay();
-            host_.message({Notice::Winner, {player}});
+            EndGame(player);
             return;
         }
         if (sum > rules::kTarget325) {
-            d.Interval = 0;
-            StopPlay();
-            NextTurn();
+            EndTurn(); // beyond 325: the turn is lost
             return;
         }
     }

@@ -89,11 +89,26 @@ void Game::StartTurn() {
     d.Aimed = -1;
 }
 
-void Game::EndTurn() {
+void Game::StopTurn() {
+    // (StopPlay lets the window repaint: a tick let in there finds the timer
+    // stopped; the next turn's ticks must not find TimerBusy left set)
     display_.Interval = 0;
     StopPlay();
     state_.TimerBusy = false;
+}
+
+void Game::EndTurn() {
+    StopTurn();
     NextTurn();
+}
+
+void Game::EndGame(int winner) {
+    StopTurn();
+    ClearTurnDisplay();
+    if (winner)
+        host_.message({Notice::Winner, {winner}});
+    else
+        ShowWinner();
 }
 
 void Game::StopPlay() {

@@ -26,6 +26,18 @@ void Label::setCaption(const QString& caption) {
     announceChange();
 }
 
+void Label::setLook(const LabelLook& look) {
+    setBoundsTwips(look.twips.x(), look.twips.y(), look.twips.width(), look.twips.height());
+    setCaptionFont(look.font);
+    setOpaque(look.opaque);
+    setBorder(look.border);
+    setAlignment(look.alignment);
+    setBackColor(look.back.isValid() ? look.back : palette().color(QPalette::Window));
+    setForeColor(look.fore.isValid() ? look.fore : palette().color(QPalette::WindowText));
+    setCaption(look.caption);
+    setVisible(look.shown);
+}
+
 void Label::setBackColor(const QColor& color) {
     if (color == backColor_)
         return;

@@ -14,6 +14,21 @@
 
 namespace trompalo {
 
+// How a label looks, in one go: its place in twips, caption, font, background
+// (opaque or not), single border, alignment, colours (invalid: the window's
+// own) and whether it shows.
+struct LabelLook {
+    QRect twips{}; // left, top, width, height
+    QString caption{};
+    QFont font{};
+    bool opaque = true;
+    bool border = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QColor back{};
+    QColor fore{};
+    bool shown = true;
+};
+
 class Label : public Control {
     Q_OBJECT
 public:
@@ -21,6 +36,7 @@ public:
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
+    void setLook(const LabelLook& look);
 
     QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& color);

@@ -23,28 +23,6 @@ namespace {
 
 using namespace colours;
 
-struct LabelLook {
-    QString caption;
-    QFont font;
-    bool opaque = true;
-    bool border = false;
-    Qt::Alignment alignment = Qt::AlignLeft;
-    QColor back;
-    QColor fore;
-};
-
-void styleLabel(Label& label, int left, int top, int width, int height, const LabelLook& look) {
-    label.setBoundsTwips(left, top, width, height);
-    label.setCaptionFont(look.font);
-    label.setOpaque(look.opaque);
-    label.setBorder(look.border);
-    label.setAlignment(look.alignment);
-    label.setBackColor(look.back.isValid() ? look.back : label.palette().color(QPalette::Button));
-    label.setForeColor(look.fore.isValid() ? look.fore
-                                           : label.palette().color(QPalette::WindowText));
-    label.setCaption(look.caption);
-}
-
 void place(Image& image, int left, int top, int width, int height, Picture picture, bool stretch) {
     image.setBoundsTwips(left, top, width, height);
     image.setPicture(std::move(picture));
@@ -126,9 +104,11 @@ void Form1::buildControls() {
     Line2->setVisible(true);
 
     Label2 = new Label(s, QStringLiteral("Label2"));
-    styleLabel(*Label2, 9000, 120, 855, 375,
-               {QString(), layoutFont(13.5, true), true, true, Qt::AlignHCenter, kWhite, {}});
-    Label2->setVisible(true);
+    Label2->setLook({.twips = {9000, 120, 855, 375},
+                     .font = layoutFont(13.5, true),
+                     .border = true,
+                     .alignment = Qt::AlignHCenter,
+                     .back = kWhite});
 
     constexpr std::array<std::array<int, 2>, 4> players{
         {{7560, 1080}, {8880, 1080}, {7560, 1560}, {8880, 1560}}};
@@ -136,26 +116,26 @@ void Form1::buildControls() {
         {{8040, 960}, {9360, 960}, {8040, 1440}, {9360, 1440}}};
     for (int i = 0; i < 4; ++i) {
         Label& head = Label6.add(s, i);
-        styleLabel(head, players[i][0], players[i][1], 495, 255,
-                   {QString(), plain, true, false, Qt::AlignLeft, {}, {}});
-        head.setVisible(true);
+        head.setLook({.twips = {players[i][0], players[i][1], 495, 255}, .font = plain});
         Label& total = Label5.add(s, i);
-        styleLabel(total, totals[i][0], totals[i][1], 735, 375,
-                   {QString(), layoutFont(12, true), true, true, Qt::AlignHCenter, kWhite, {}});
-        total.setVisible(true);
+        total.setLook({.twips = {totals[i][0], totals[i][1], 735, 375},
+                       .font = layoutFont(12, true),
+                       .border = true,
+                       .alignment = Qt::AlignHCenter,
+                       .back = kWhite});
     }
     for (int i = 4; i < 8; ++i) {
         Label& column = Label6.add(s, i);
         // Over each player's column of the hero table, the player's number.
-        styleLabel(
-            column, board::tableColumn(i - 3), 2280, 375, 255,
-            {QString::number(i - 3), layoutFont(8.25, true), true, true, Qt::AlignHCenter, {}, {}});
-        column.setVisible(true);
+        column.setLook({.twips = {board::tableColumn(i - 3), 2280, 375, 255},
+                        .caption = QString::number(i - 3),
+                        .font = layoutFont(8.25, true),
+                        .border = true,
+                        .alignment = Qt::AlignHCenter});
     }
     Label& partial = Label6.add(s, 8);
-    styleLabel(partial, 7920, 240, 855, 255,
-               {QString(), layoutFont(9.75, true), false, false, Qt::AlignLeft, {}, {}});
-    partial.setVisible(true);
+    partial.setLook(
+        {.twips = {7920, 240, 855, 255}, .font = layoutFont(9.75, true), .opaque = false});
 
     // The hero table's lines, hidden until a game shows its table.
     constexpr std::array<int, 4> verticals{8340, 9300, 9780, 8835};
@@ -169,37 +149,48 @@ void Form1::buildControls() {
     }
 
     // Grid counter templates.
-    const LabelLook counter{QStringLiteral("0"), plain, true, true, Qt::AlignHCenter, kOrange, {}};
-    styleLabel(Label4.add(s, 0), 7920, 3600, 255, 255, counter);
-    Label4[0].setVisible(false);
-    LabelLook counter2 = counter;
-    counter2.back = kLightBlue;
-    styleLabel(Label8.add(s, 0), 8160, 3600, 255, 255, counter2);
-    Label8[0].setVisible(false);
+    LabelLook counter{.twips = {7920, 3600, 255, 255},
+                      .caption = QStringLiteral("0"),
+                      .font = plain,
+                      .border = true,
+                      .alignment = Qt::AlignHCenter,
+                      .back = kOrange,
+                      .shown = false};
+    Label4.add(s, 0).setLook(counter);
+    counter.twips.moveLeft(8160);
+    counter.back = kLightBlue;
+    Label8.add(s, 0).setLook(counter);
 
     // Field indicators.
     Label1 = new Label(s, QStringLiteral("Label1"));
-    styleLabel(*Label1, 6960, 120, 495, 495,
-               {QStringLiteral("7"), layoutFont(24, true), false, false, Qt::AlignHCenter, {}, {}});
-    Label1->setVisible(false);
+    Label1->setLook({.twips = {6960, 120, 495, 495},
+                     .caption = QStringLiteral("7"),
+                     .font = layoutFont(24, true),
+                     .opaque = false,
+                     .alignment = Qt::AlignHCenter,
+                     .shown = false});
     Image5 = new Image(s, QStringLiteral("Image5"));
     place(*Image5, 6600, 120, 480, 480, picture(PictureId::Fist), false);
     Image5->setVisible(false);
 
     Label3 = new Label(s, QStringLiteral("Label3"));
-    styleLabel(*Label3, 6360, 5400, 975, 615,
-               {QString(), layoutFont(24, true), true, true, Qt::AlignHCenter, kBlack, kCyan});
-    Label3->setVisible(true);
+    Label3->setLook({.twips = {6360, 5400, 975, 615},
+                     .font = layoutFont(24, true),
+                     .border = true,
+                     .alignment = Qt::AlignHCenter,
+                     .back = kBlack,
+                     .fore = kCyan});
 
     Label7 = new Label(s, QStringLiteral("Label7"));
-    styleLabel(*Label7, 3120, 600, 1455, 375,
-               {QString(), layoutFont(12, true), false, false, Qt::AlignHCenter, {}, {}});
-    Label7->setVisible(false);
+    Label7->setLook({.twips = {3120, 600, 1455, 375},
+                     .font = layoutFont(12, true),
+                     .opaque = false,
+                     .alignment = Qt::AlignHCenter,
+                     .shown = false});
 
     Label9 = new Label(s, QStringLiteral("Label9"));
-    styleLabel(*Label9, 120, 120, 975, 975,
-               {QString(), plain, true, true, Qt::AlignLeft, kWhite, {}});
-    Label9->setVisible(false);
+    Label9->setLook(
+        {{120, 120, 975, 975}, QString(), plain, true, true, Qt::AlignLeft, kWhite, {}, false});
     Image9 = new Image(s, QStringLiteral("Image9"));
     place(*Image9, 240, 240, 735, 735, nullptr, true);
     Image9->setVisible(false);
@@ -251,12 +242,16 @@ void Form1::buildControls() {
 
     // The pause: a veil over the field that takes every click.
     LblPausa = new Label(s, QStringLiteral("LblPausa"));
-    styleLabel(
-        *LblPausa, 0, 0, 7440, 6180,
-        {QString(), layoutFont(24, true), true, false, Qt::AlignCenter,
+    LblPausa->setLook(
+        {{0, 0, 7440, 6180},
+         QString(),
+         layoutFont(24, true),
+         true,
+         false,
+         Qt::AlignCenter,
          QColor(kFullScreenBorder.red(), kFullScreenBorder.green(), kFullScreenBorder.blue(), 150),
-         kWhite});
-    LblPausa->setVisible(false);
+         kWhite,
+         false});
     // The keyboard's aim: a dashed square around the hole.
     ShpFoco = new Shape(s, QStringLiteral("ShpFoco"));
     ShpFoco->setBorderColor(kYellow);

@@ -63,8 +63,9 @@ QString GameTexts::hole(int index, const QString& character) {
 }
 
 QString GameTexts::misses(int count) {
-    //: The training's misses line, the number of misses before the words
-    return count == 0 ? QString() : tr("%1Fallo(s).").arg(count);
+    //: The training's misses line: the number of misses before the words, in
+    //: the plural forms of the language
+    return count == 0 ? QString() : tr("%nFallo(s).", nullptr, count);
 }
 
 } // namespace trompalo
