@@ -8,15 +8,14 @@ Each page is written by hand as a template in tools/help: the Spanish one,
 Instrucciones.template.htm, becomes assets/Instrucciones.htm; a translation,
 Instrucciones_<lang>.template.htm, becomes assets/Instrucciones_<lang>.htm,
 the page "Ayuda -> Instrucciones" opens when the game is in that language.
-Every marker {{name}} in a template becomes an <img> whose picture is the
-game's own assets/pictures/<file>.svg, embedded as a data: URI, so each page
-is one file that any browser opens with nothing else beside it.
+Every marker {{name|what it shows}} in a template becomes an <img> whose
+picture is the game's own assets/pictures/<file>.svg, embedded as a data: URI,
+so each page is one file that any browser opens with nothing else beside it;
+the text after the bar, in the page's language, is the picture's alt text.
 
 A marker names a picture by a short name (c00 to c13, stroke, cross, ring,
 fist, icon, pin) or by the SVG file name without ".svg" (c00-caped-hero).
-{{name@W}} draws it W pixels wide instead of its usual width. Its alt text is
-in the page's language (the lang of its <html> element), in English where
-PICTURE_TABLE has none in that language.
+{{name@W|...}} draws it W pixels wide instead of its usual width.
 
     python3 tools/help/make_help.py           # writes every page
     python3 tools/help/make_help.py --check   # exit 1 if a page is stale
@@ -40,48 +39,36 @@ SOURCE_LANGUAGE = "es"
 TEMPLATE_NAME = re.compile(r"Instrucciones(?:_([A-Za-z]{2,3}(?:_[A-Za-z0-9]+)?))?\.template\.htm")
 PAGE_NAME = re.compile(r"Instrucciones(?:_[^.]*)?\.htm")
 
-# Short marker -> (SVG file name without ".svg", usual width in px,
-# {language: alt text}).
+# Short marker -> (SVG file name without ".svg", usual width in px). What a
+# picture shows is said in the template, in the page's language.
 PICTURE_TABLE = {
-    "c00": ("c00-caped-hero", 44, {"es": "El héroe de la capa", "en": "The caped hero"}),
-    "c01": ("c01-rock-strongman", 44,
-            {"es": "El forzudo de piel de roca", "en": "The strongman with skin of rock"}),
-    "c02": ("c02-green-giant", 44, {"es": "El gigante verde", "en": "The green giant"}),
-    "c03": ("c03-blue-helmet", 44,
-            {"es": "El héroe del casco azul", "en": "The hero in the blue helmet"}),
-    "c04": ("c04-flaming-man", 44, {"es": "El hombre en llamas", "en": "The man on fire"}),
-    "c05": ("c05-armoured-hero", 44, {"es": "El héroe de la armadura roja y dorada",
-                                      "en": "The hero in red and gold armour"}),
-    "c06": ("c06-winged-helmet", 44,
-            {"es": "El héroe del casco con alas", "en": "The hero in the winged helmet"}),
-    "c07": ("c07-pointed-ears", 44, {"es": "El héroe de las orejas puntiagudas",
-                                     "en": "The hero with the pointed-eared mask"}),
-    "c08": ("c08-tiara-heroine", 44,
-            {"es": "La heroína de la tiara", "en": "The heroine with the tiara"}),
-    "c09": ("c09-big-nose", 44, {"es": "El narizotas del puño", "en": "Big Nose with his fist"}),
-    "c10": ("c10-big-nose-2", 44, {"es": "El narizotas del puño, enfadado",
-                                   "en": "Big Nose with his fist, angry"}),
-    "c11": ("c11-headphones-boy", 44,
-            {"es": "El chaval de los cascos", "en": "The boy with the headphones"}),
-    "c12": ("c12-stop-sign", 44, {"es": "La señal de STOP", "en": "The STOP sign"}),
-    "c13": ("c13-hourglass", 44, {"es": "El reloj de arena", "en": "The hourglass"}),
-    "stroke": ("mark-stroke", 32, {"es": "Raya", "en": "Stroke"}),
-    "cross": ("mark-cross", 32, {"es": "Cruz", "en": "Cross"}),
-    "ring": ("mark-ring", 32, {"es": "Aro", "en": "Ring"}),
-    "fist": ("fist", 40, {"es": "Puño de los golpes que quedan", "en": "Fist of the hits left"}),
-    "icon": ("icon", 48, {"es": "Icono de Trompalo", "en": "Trompalo's icon"}),
-    "pin": ("rolling-pin-2", 182, {"es": "La señora del rodillo castiga al héroe",
-                                   "en": "The lady with the rolling pin beats the hero"}),
+    "c00": ("c00-caped-hero", 44),
+    "c01": ("c01-rock-strongman", 44),
+    "c02": ("c02-green-giant", 44),
+    "c03": ("c03-blue-helmet", 44),
+    "c04": ("c04-flaming-man", 44),
+    "c05": ("c05-armoured-hero", 44),
+    "c06": ("c06-winged-helmet", 44),
+    "c07": ("c07-pointed-ears", 44),
+    "c08": ("c08-tiara-heroine", 44),
+    "c09": ("c09-big-nose", 44),
+    "c10": ("c10-big-nose-2", 44),
+    "c11": ("c11-headphones-boy", 44),
+    "c12": ("c12-stop-sign", 44),
+    "c13": ("c13-hourglass", 44),
+    "stroke": ("mark-stroke", 32),
+    "cross": ("mark-cross", 32),
+    "ring": ("mark-ring", 32),
+    "fist": ("fist", 40),
+    "icon": ("icon", 48),
+    "pin": ("rolling-pin-2", 182),
 }
-
-# Alt texts for a language the table does not have yet.
-FALLBACK_LANGUAGE = "en"
 
 # Pictures wider than this are shown as a block of their own.
 WIDE_FROM = 100
 
 STYLESHEET = Path(__file__).resolve().parent / "help.css"
-MARKER = re.compile(r"\{\{([A-Za-z0-9_-]+)(?:@([0-9]+))?\}\}")
+MARKER = re.compile(r"\{\{([A-Za-z0-9_-]+)(?:@([0-9]+))?(?:\|([^{}]*))?\}\}")
 SVG_SIZE = re.compile(r"<svg\b[^>]*?\bwidth=\"([0-9.]+)\"[^>]*?\bheight=\"([0-9.]+)\"", re.S)
 HTML_LANG = re.compile(r"<html\b[^>]*?\blang=\"([^\"]*)\"")
 
@@ -116,20 +103,24 @@ def pages():
 
 
 def resolve(name):
-    """The (file, width, alt texts) of a marker name."""
+    """The (file, usual width) of a marker name."""
     if name in PICTURE_TABLE:
         return PICTURE_TABLE[name]
-    for file, width, alts in PICTURE_TABLE.values():
+    for file, width in PICTURE_TABLE.values():
         if file == name:
-            return file, width, alts
+            return file, width
     if (PICTURES / (name + ".svg")).is_file():
-        return name, 40, {}
+        return name, 40
     raise HelpError("unknown picture marker {{%s}}" % name)
 
 
-def image_tag(name, width_override, language, cache):
-    file, width, alts = resolve(name)
-    alt = alts.get(language, alts.get(FALLBACK_LANGUAGE, ""))
+def image_tag(name, width_override, alt, cache):
+    file, width = resolve(name)
+    # (a text may run over lines in the template)
+    alt = " ".join((alt or "").split())
+    if not alt:
+        raise HelpError("{{%s}} does not say what the picture shows: write {{%s|...}}"
+                        % (name, name))
     if width_override:
         width = int(width_override)
     if file not in cache:
@@ -147,8 +138,9 @@ def image_tag(name, width_override, language, cache):
     uri, aspect = cache[file]
     height = round(width * aspect)
     css = "pic ancha" if width >= WIDE_FROM else "pic"
+    alt = alt.replace("&", "&amp;").replace('"', "&quot;")
     return '<img class="%s" src="%s" width="%d" height="%d" alt="%s" />' % (
-        css, uri, width, height, alt.replace("&", "&amp;").replace('"', "&quot;"))
+        css, uri, width, height, alt)
 
 
 def build(template, language, cache):
@@ -162,7 +154,10 @@ def build(template, language, cache):
         raise HelpError('%s: its <html> element must say lang="%s"' % (template.name, language))
     # Every page's look, from the one stylesheet.
     text = text.replace("{{stylesheet}}\n", STYLESHEET.read_text(encoding="utf-8"))
-    page = MARKER.sub(lambda m: image_tag(m.group(1), m.group(2), language, cache), text)
+    try:
+        page = MARKER.sub(lambda m: image_tag(m.group(1), m.group(2), m.group(3), cache), text)
+    except HelpError as error:
+        raise HelpError("%s: %s" % (template.name, error)) from error
     leftover = re.search(r"\{\{[^}]*\}\}?", page)
     if leftover:
         raise HelpError("malformed marker %r in %s" % (leftover.group(0), template.name))
