@@ -11,8 +11,7 @@
 
 namespace trompalo {
 
-Form3::Form3(QWidget& owner, const ControlArray<Image>& cast)
-    : ActivatedDialog(owner), cast_(cast) {
+Form3::Form3(QWidget& owner, const ControlArray<Image>& cast) : QDialog(&owner) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Puntos"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -69,6 +68,17 @@ Form3::Form3(QWidget& owner, const ControlArray<Image>& cast)
     Line2 = lines[1];
     Line3 = lines[2];
     Line4 = lines[3];
+
+    // Each picture as a screen reader says it: the character and its value, in
+    // the legend's words ("Héroe de la estrella, 25 puntos").
+    constexpr int valueOf[12] = {1, 2, 2, 0, 0, 0, 0, 0, 0, 3, 3, 4};
+    for (int i = 0; i < 12; ++i) {
+        Image1[i].setPicture(cast[i].picture());
+        QString value = Label1[valueOf[i]].caption().toLower();
+        if (value.endsWith(u'.'))
+            value.chop(1);
+        Image1[i].setAccessibleName(cast[i].picture()->name() + QStringLiteral(", ") + value);
+    }
 }
 
 void Form3::keyPressEvent(QKeyEvent* event) {
@@ -77,19 +87,6 @@ void Form3::keyPressEvent(QKeyEvent* event) {
         event->accept();
     else
         QDialog::keyPressEvent(event);
-}
-
-void Form3::Form_Activate() {
-    // Each picture as a screen reader says it: the character and its value, in
-    // the legend's words ("Héroe de la estrella, 25 puntos").
-    constexpr int valueOf[12] = {1, 2, 2, 0, 0, 0, 0, 0, 0, 3, 3, 4};
-    for (int i = 0; i < 12; ++i) {
-        Image1[i].setPicture(cast_[i].picture());
-        QString value = Label1[valueOf[i]].caption().toLower();
-        if (value.endsWith(u'.'))
-            value.chop(1);
-        Image1[i].setAccessibleName(cast_[i].picture()->name() + QStringLiteral(", ") + value);
-    }
 }
 
 } // namespace trompalo

@@ -5,7 +5,8 @@
 // very pictures of the game window's cast.
 #pragma once
 
-#include "dialogs/activated_dialog.h"
+#include <QDialog>
+
 #include "platform/control_array.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -14,11 +15,10 @@
 
 namespace trompalo {
 
-class Form3 : public ActivatedDialog {
+class Form3 : public QDialog {
     Q_OBJECT
 public:
-    // cast: the game window's cast, whose pictures the legend shows as they
-    // are when it is activated.
+    // cast: the game window's cast, whose very pictures the legend shows.
     Form3(QWidget& owner, const ControlArray<Image>& cast);
 
     Surface* surface;
@@ -30,11 +30,7 @@ public:
     Line* Line4;
 
 protected:
-    void Form_Activate() override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    const ControlArray<Image>& cast_;
 };
 
 } // namespace trompalo

@@ -45,12 +45,14 @@ void linkStyle(Label& link, std::function<void()> open) {
 } // namespace
 
 FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Picture logo)
-    : ActivatedDialog(owner), owner_(owner), services_(services), icon_(std::move(icon)) {
+    : QDialog(&owner), owner_(owner), services_(services) {
     setObjectName(QStringLiteral("FormQuorvane"));
     // No title bar: the window is a card with a thin white outline.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    // (what a task switcher or a screen reader names it by)
+    // The game's title and icon (what a task switcher or a screen reader
+    // names the window by, and what it shows).
     setWindowTitle(owner.windowTitle());
+    setWindowIcon(owner.windowIcon());
     fixSizeTwips(*this, 4260, 6300); // 284 x 420 pixels at 100 %
 
     surface = new Surface(this);
@@ -66,10 +68,11 @@ FormQuorvane::FormQuorvane(QWidget& owner, Services& services, Picture icon, Pic
 
     imgIcono = new Image(s, QStringLiteral("imgIcono"));
     imgIcono->setBoundsTwips(349, 180, 480, 480);
+    imgIcono->setPicture(std::move(icon));
     imgIcono->setVisible(true);
 
-    lblTitulo = label(s, "lblTitulo", 956, 180, 2955, 375, QStringLiteral("Plintovaro 1.0"),
-                      Qt::white, layoutFont(12, true, Face::Heavy));
+    lblTitulo = label(s, "lblTitulo", 956, 180, 2955, 375, owner.windowTitle(), Qt::white,
+                      layoutFont(12, true, Face::Heavy));
     lblCreadoPor =
         label(s, "lblCreadoPor", 956, 480, 2295, 255, tr("Creado por Quorvane"), Qt::white, plain);
 
@@ -114,13 +117,7 @@ void FormQuorvane::showEvent(QShowEvent* event) {
     else if (const QScreen* screen = QGuiApplication::primaryScreen())
         frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
-    ActivatedDialog::showEvent(event);
-}
-
-void FormQuorvane::Form_Activate() {
-    lblTitulo->setCaption(owner_.windowTitle());
-    imgIcono->setPicture(icon_);
-    setWindowIcon(owner_.windowIcon());
+    QDialog::showEvent(event);
 }
 
 void FormQuorvane::Form_Click() {

@@ -6,7 +6,8 @@
 // hint that a click closes it. Shown as a splash at start-up and from the menu.
 #pragma once
 
-#include "dialogs/activated_dialog.h"
+#include <QDialog>
+
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/picture.h"
@@ -17,7 +18,7 @@ namespace trompalo {
 
 class Services;
 
-class FormQuorvane : public ActivatedDialog {
+class FormQuorvane : public QDialog {
     Q_OBJECT
 public:
     // owner: the game window, whose title and icon it shows; icon: the
@@ -39,7 +40,6 @@ public:
     Label* lblClick;
 
 protected:
-    void Form_Activate() override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -53,7 +53,6 @@ private:
 
     QWidget& owner_;
     Services& services_;
-    Picture icon_;
     bool tabbed_ = false; // the keyboard went to a link
 };
 
