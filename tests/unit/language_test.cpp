@@ -16,9 +16,11 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -172,4 +174,35 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceAndKeepsTheChoice) {
     EXPECT_EQ(text(form1->MnuNew->caption() + u'|' + withoutAccessKey(options->Option2[3]->text())),
               "New| 7 sec.");
     EXPECT_EQ(services.kept[Setting::Language], "en");
+    // In each language every menu, menu item and control of the options has an
+    // access key of its own among its neighbours.
+    auto keys = [](const QStringList& texts) {
+        QString taken;
+        for (const QString& t : texts) {
+            const qsizetype at = t.indexOf(QRegularExpression("&[^&]"));
+            if (at < 0 || taken.contains(t[at + 1].toLower()))
+                return text(t);
+            taken += t[at + 1].toLower();
+        }
+        return std::string("each its own");
+    };
+    for (const char* language : {"MnuIdioma_es", "MnuIdioma_en"}) {
+        testkit::chooseMenu(*form1, language);
+        QStringList bar;
+        for (QAction* menu : form1->menuBar()->actions()) {
+            bar << menu->text();
+            QStringList items;
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    items << item->text();
+            EXPECT_EQ(keys(items), "each its own") << language;
+        }
+        EXPECT_EQ(keys(bar), "each its own");
+        QStringList controls;
+        for (const QAbstractButton* b : options->findChildren<QAbstractButton*>())
+            controls << b->text();
+        for (const QGroupBox* box : options->findChildren<QGroupBox*>())
+            controls << box->title();
+        EXPECT_EQ(keys(controls), "each its own") << language;
+    }
 }

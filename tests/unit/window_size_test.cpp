@@ -240,6 +240,17 @@ TEST(WindowSizes, TheSettingsFileKeepsEachChoiceAndAnythingElseReadsAsItsDefault
     }
     services.saveSetting(Setting::WindowPercent, 200);
     EXPECT_EQ(services.setting(Setting::WindowPercent), 200);
+    // The game takes "Sonido" and "Apoyos" as kept, and keeps them anew.
+    testkit::ScriptedServices kept;
+    kept.kept = {{Setting::Sound, false}, {Setting::Guides, true}};
+    Form1 form1(kept);
+    form1.show();
+    EXPECT_FALSE(form1.MnuS->checked());
+    EXPECT_TRUE(form1.MnuApo->checked() && !form1.Shape1[0].isHidden());
+    testkit::chooseMenu(form1, "MnuS");
+    testkit::chooseMenu(form1, "MnuApo");
+    EXPECT_EQ(kept.kept[Setting::Sound], true);
+    EXPECT_EQ(kept.kept[Setting::Guides], false);
     QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
     nowhere.saveSetting(Setting::WindowPercent, 200);
     EXPECT_FALSE(nowhere.setting(Setting::WindowPercent).isValid());
