@@ -9,7 +9,9 @@
 #include "window/form1.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -103,14 +105,24 @@ TEST_F(OpenWindow, HasItsTitleAFixedBorderAndTheHolesRingTheField) {
     EXPECT_EQ(form1.windowTitle(), "Trompalo " TROMPALO_VERSION);
     EXPECT_EQ(form1.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
               Qt::WindowMinimizeButtonHint);
-    const int places[10][2] = {{5160, 480},  {6000, 1440}, {6240, 2760}, {6000, 3960}, {4920, 5040},
-                               {1920, 5040}, {840, 3960},  {600, 2760},  {840, 1440},  {1800, 360}};
+    // Each hole over the pit the field's drawing has for it, round the ring
+    // (the pit's middle half across and two thirds down the hole's square).
+    QFile field(":/pictures/field.svg");
+    ASSERT_TRUE(field.open(QIODevice::ReadOnly));
+    static const QRegularExpression pit(
+        R"re(<ellipse cx="([\d.]+)" cy="([\d.]+)"[^>]*url\(#pit\))re");
+    auto drawn = pit.globalMatch(QString::fromUtf8(field.readAll()));
     for (int i = 0; i < 10; ++i) {
         const Image& hole = form1.Image3[i];
-        EXPECT_EQ(QRect(hole.left(), hole.top(), hole.widthTwips(), hole.heightTwips()),
-                  QRect(places[i][0], places[i][1], 735, 735));
+        ASSERT_TRUE(drawn.hasNext());
+        const auto m = drawn.next();
+        EXPECT_EQ(QPointF(hole.left() + hole.widthTwips() / 2.0, hole.top() + 498),
+                  QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * 15)
+            << i;
+        EXPECT_EQ(hole.widthTwips(), 735);
         EXPECT_EQ(form1.Shape1[i].geometry(), hole.geometry());
     }
+    EXPECT_FALSE(drawn.hasNext());
 }
 
 TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
