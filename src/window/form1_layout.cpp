@@ -324,7 +324,6 @@ void Form1::buildMenus() {
     MnuApo = new MenuItem(*juego_, QStringLiteral("MnuApo"));
     MnuPuntos = new MenuItem(*juego_, QStringLiteral("MnuPuntos"));
     MnuS = new MenuItem(*juego_, QStringLiteral("MnuS"));
-    MnuS->setChecked(true);
     MnuPausa = new MenuItem(*juego_, QStringLiteral("MnuPausa"));
     windowSize_ = new WindowSize(*this, *juego_);
     juego_->addSeparator();
