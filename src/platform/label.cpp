@@ -88,10 +88,12 @@ void Label::setAutoSize(bool autoSize) {
 void Label::fitToCaption() {
     if (!autoSize_)
         return;
-    // Measured in the layout's pixels: the size in twips is the same at every scale.
+    // Measured in the layout's pixels: the size in twips is the same at every
+    // scale. A pixel more down: the label's edges round to whole pixels at the
+    // scale, and its text's descenders would lose their last row.
     const QFontMetrics metrics(font());
     const int w = metrics.horizontalAdvance(caption_) + (border_ ? 4 : 0);
-    const int h = metrics.height() + (border_ ? 4 : 0);
+    const int h = metrics.height() + 1 + (border_ ? 4 : 0);
     setWidthTwips(w * kTwipsPerPixel);
     setHeightTwips(h * kTwipsPerPixel);
 }

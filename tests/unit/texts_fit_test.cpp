@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Every text the game can put on a control is drawn whole in it, at every
-// size: measured in the font the control shows it in, it lies inside the
-// control's text area. A text that fits keeps the control's own font; one that
-// does not takes the largest smaller size that holds all its lines.
+// size and in every language: all that the same text draws with nothing to
+// cut it, the control draws. A text whose lines have room in the control's
+// own font keeps it.
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/form_quorvane.h"
@@ -16,11 +16,14 @@
 
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace trompalo;
 
@@ -41,32 +44,70 @@ template <class F> void inEveryLanguageAtEveryScale(F&& f) {
     }
 }
 
-bool holds(const QRectF& area, const QFont& font, int flags, const QString& text) {
-    const QRectF needed = QFontMetricsF(font).boundingRect(area, flags, text);
-    return needed.width() <= area.width() + 0.01 && needed.height() <= area.height() + 0.01;
+// The pixels of one drawing that differ from another's.
+int differ(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
 }
 
-// The control shows its text whole; in its own font when that holds it, else
-// in the largest size that does.
+// The pixels a text takes when Qt draws it over a background (scaled by
+// scale, as the labels draw theirs), with nothing to cut it.
+int ink(const QString& text, const QFont& font, const QColor& colour, const QColor& back,
+        QRectF area, int flags, double scale) {
+    const QPoint far = ((area.bottomRight() + QPointF(90, 90)) * scale).toPoint();
+    QImage blank(far.x(), far.y(), QImage::Format_ARGB32_Premultiplied);
+    blank.fill(back);
+    QImage drawn = blank;
+    QPainter painter(&drawn);
+    painter.translate(30, 30);
+    painter.scale(scale, scale);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(area, flags | Qt::TextDontClip, text);
+    painter.end();
+    return differ(drawn, blank);
+}
+
+QImage drawn(QWidget& control) {
+    QImage image(control.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta); // (a colour no text of the game has)
+    control.render(&image);
+    return image;
+}
+
+// The control draws its text whole: the pixels its text changes (painted in
+// its colour, then in none) are as many as the same text takes drawn uncut
+// over the same background; and a
+// text whose lines have room in the control's own font, as Qt lays them out,
+// keeps it.
 template <class Control>
-void expectWhole(const Control& control, const QFont& own, const QString& text, int flags) {
+void expectWhole(Control& control, const QString& text, const QColor& colour,
+                 const std::function<void(const QColor&)>& paintTextIn, QRectF area, int flags,
+                 double scale) {
     SCOPED_TRACE(QStringLiteral("%1 \"%2\" at %3")
                      .arg(control.objectName(), text)
                      .arg(windowScale())
                      .toStdString());
-    const QFont& shown = control.shownFont();
-    EXPECT_TRUE(holds(control.textArea(), shown, flags, text));
-    if (holds(control.textArea(), own, flags, text)) {
-        EXPECT_EQ(shown, own);
-    } else {
-        QFont larger = shown;
-        larger.setPixelSize(QFontInfo(shown).pixelSize() + 1);
-        EXPECT_FALSE(holds(control.textArea(), larger, flags, text));
+    const QImage with = drawn(control);
+    paintTextIn(Qt::transparent);
+    const QImage without = drawn(control);
+    paintTextIn(colour);
+    const QFont shown = control.shownFont();
+    EXPECT_EQ(differ(with, without),
+              ink(text, shown, colour, without.pixelColor(0, 0), area, flags, scale));
+    const QRectF needed = QFontMetricsF(control.font()).boundingRect(area, flags, text);
+    if (needed.width() <= area.width() && needed.height() <= area.height()) {
+        EXPECT_EQ(shown, control.font());
     }
 }
 
-void expectWhole(const Label& label) {
-    expectWhole(label, label.font(), label.caption(), label.textFlags());
+void expectWhole(Label& label) {
+    expectWhole(
+        label, label.caption(), label.foreColor(), [&](const QColor& c) { label.setForeColor(c); },
+        label.textArea(), label.textFlags(), windowScale());
     // The text area, in the layout's pixels, drawn at the scale inside the label.
     const QRectF drawn(label.textArea().topLeft() * windowScale(),
                        label.textArea().size() * windowScale());
@@ -79,8 +120,12 @@ void expectWhole(const Label& label) {
         << label.objectName().toStdString() << " at " << windowScale();
 }
 
-void expectWhole(const CommandButton& button) {
-    expectWhole(button, button.font(), button.text(), CommandButton::kTextFlags);
+void expectWhole(CommandButton& button) {
+    // (a button draws its text from its caption alone)
+    const QString caption = button.caption();
+    auto paintTextIn = [&](const QColor& c) { button.setCaption(c.alpha() ? caption : QString()); };
+    expectWhole(button, button.text(), button.palette().color(QPalette::ButtonText), paintTextIn,
+                button.textArea(), CommandButton::kTextFlags, 1.0);
     // Inside the button's edge, as its style draws it.
     QStyleOptionButton option;
     option.initFrom(&button);
@@ -102,7 +147,7 @@ struct TextsFit : ::testing::Test {
     }
     void show() { form1.Timer1->fire(); } // (a stopped timer's event only shows the game)
     void expectLabelsWhole(const QWidget& window) {
-        for (const Label* label : window.findChildren<Label*>())
+        for (Label* label : window.findChildren<Label*>())
             expectWhole(*label);
     }
 };
@@ -166,7 +211,7 @@ TEST_F(TextsFit, TheDialogsShowEveryCaptionWhole) {
         expectLabelsWhole(legend);
         expectLabelsWhole(about);
         expectLabelsWhole(options);
-        for (const CommandButton* button : options.findChildren<CommandButton*>())
+        for (CommandButton* button : options.findChildren<CommandButton*>())
             expectWhole(*button);
         // Qt's own option buttons and frames: as wide as their captions need.
         for (const QRadioButton* button : options.findChildren<QRadioButton*>())
