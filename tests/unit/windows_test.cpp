@@ -131,6 +131,7 @@ TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
     about.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(about.lblTitulo->caption(), form1.windowTitle());
+    EXPECT_EQ(about.grab().toImage().pixelColor(10, 10), QColor(Qt::black)); // its card
     testkit::moveTo(*about.lblURL);
     ASSERT_TRUE(about.lblURL->underline());
     EXPECT_EQ(about.lblURL->cursor().shape(), Qt::PointingHandCursor);
