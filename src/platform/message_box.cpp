@@ -3,6 +3,8 @@
 
 #include "platform/message_box.h"
 
+#include "platform/access_keys.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 
@@ -21,6 +23,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* owner, const QString& text,
     box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("MessageBox", "Aceptar"));
     if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
         cancel->setText(QCoreApplication::translate("MessageBox", "Cancelar"));
+    giveAccessKeys(*box);
     return box;
 }
 
