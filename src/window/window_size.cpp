@@ -240,7 +240,7 @@ void WindowSize::showWindowed() {
         form1_.setWindowState(form1_.windowState() & ~Qt::WindowFullScreen);
     setWindowScale(percent_ / 100.0);
     form1_.layout()->invalidate();
-    form1_.setFixedSize(form1_.sizeHint());
+    setWindowSize(form1_, form1_.sizeHint());
     // (a window moves by its frame's corner)
     form1_.move(placeFrame(oldFrame, form1_.size().grownBy(frame), available).topLeft());
 }
