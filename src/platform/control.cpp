@@ -233,7 +233,11 @@ void applyPlace(QWidget& widget) {
 
 void applySize(QWidget& widget) {
     const QSize twips = widget.property(kSize).toSize();
-    widget.setFixedSize(pixelsFromTwips(twips.width()), pixelsFromTwips(twips.height()));
+    const QSize size(pixelsFromTwips(twips.width()), pixelsFromTwips(twips.height()));
+    if (widget.isWindow())
+        setWindowSize(widget, size);
+    else
+        widget.setFixedSize(size);
 }
 
 } // namespace
@@ -242,6 +246,66 @@ void placeTwips(QWidget& widget, int left, int top, int width, int height, bool 
     widget.setProperty(kPlace, QRect(left, top, width, height));
     widget.setProperty(kWiden, widen);
     applyPlace(widget);
+}
+
+namespace {
+
+const char* const kWindowSize = "windowSize";
+
+// Whether the compositor sizes the window now (or it is not to be seen).
+bool sizedByCompositor(const QWidget& window) {
+    return window.windowState() &
+           (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+}
+
+// Keeps a window at its own size while the compositor does not size it: once
+// it is restored (Qt gives it the size it had before, the screen's for one
+// the program made full screen) and when the player pulls at its edges. Only
+// in answer to a size from the compositor: Qt may take a window out of its
+// maximised state before the compositor has (minimised from maximised).
+class SizeKeeper final : public QObject {
+public:
+    explicit SizeKeeper(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(QStringLiteral("SizeKeeper"));
+        window.installEventFilter(this);
+    }
+
+private:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QSize size = window_.property(kWindowSize).toSize();
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            // Hidden maximised, the window comes back at its own size: shown
+            // again maximised, it would have none to be restored to.
+            window_.setWindowState(window_.windowState() & ~Qt::WindowMaximized);
+            window_.resize(size);
+        } else if (event->type() == QEvent::Resize && event->spontaneous() &&
+                   !sizedByCompositor(window_) && window_.size() != size) {
+            window_.resize(size);
+        }
+        return false;
+    }
+
+    QWidget& window_;
+};
+
+} // namespace
+
+void setWindowSize(QWidget& window, QSize size) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        window.setFixedSize(size);
+        return;
+    }
+    if (!window.property(kWindowSize).isValid())
+        new SizeKeeper(window);
+    window.setProperty(kWindowSize, size);
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (sizedByCompositor(window)) {
+        // (a least size above the window's own would resize it)
+        window.setMinimumSize(size.boundedTo(window.size()));
+        return;
+    }
+    window.setMinimumSize(size);
+    window.resize(size);
 }
 
 void fixSizeTwips(QWidget& widget, int width, int height) {

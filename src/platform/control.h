@@ -114,6 +114,14 @@ void placeTwips(QWidget& widget, int left, int top, int width, int height, bool 
 // Fixes the size of a window or of a window's client area in twips.
 void fixSizeTwips(QWidget& widget, int width, int height);
 
+// Gives a window of the program its size, fixed. Not on Wayland, where Qt's
+// own title bar offers to maximise every window, and a maximised window that
+// keeps another size than the compositor's ends the program (a protocol error
+// to the compositor): there the size is the window's least and it has no
+// most; the window takes the compositor's size while maximised or full screen
+// and its own at any other time.
+void setWindowSize(QWidget& window, QSize size);
+
 // Places every control and every widget placed or sized in twips again, at
 // the window scale.
 void placeAllAgain();

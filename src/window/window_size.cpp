@@ -33,8 +33,8 @@ constexpr double kStep = 0.125;
 // far as the program can tell before its window is first framed.
 constexpr QMargins kFrameGuess(4, 36, 4, 4);
 
-// In full screen, the window's client: the game's client area in the middle,
-// the field's darkest blue around it.
+// In full screen or in a maximised window, the window's client: the game's
+// client area in the middle, the field's darkest blue around it.
 class Border final : public QWidget {
 public:
     Border(QWidget* parent, QWidget& client) : QWidget(parent), client_(client) {
@@ -44,6 +44,10 @@ public:
         client.installEventFilter(this);
         client.show();
     }
+
+    // The window's size is the client area's (a fixed one), as without the
+    // border.
+    QSize sizeHint() const override { return client_.minimumSize(); }
 
     // Gives the client area back to the window.
     QWidget& release() {
@@ -139,6 +143,15 @@ bool WindowSize::eventFilter(QObject*, QEvent* event) {
         connect(form1_.windowHandle(), &QWindow::screenChanged, this, &WindowSize::watchScreen);
         watchScreen(form1_.windowHandle()->screen());
     }
+    // Maximised by the window manager (on Wayland, Qt's own title bar offers
+    // it to every window), or restored: the latter once the window manager
+    // has given the window a size (on Wayland, a window that takes another
+    // size while the compositor still has it maximised ends the program).
+    const bool maximised = form1_.isMaximized();
+    if (!fullScreen_ && !form1_.isMinimized() &&
+        ((event->type() == QEvent::WindowStateChange && maximised && !border_) ||
+         (event->type() == QEvent::Resize && event->spontaneous() && !maximised && border_)))
+        showWindowed();
     return false;
 }
 
@@ -228,7 +241,29 @@ void WindowSize::showWindowed() {
     const bool inPlace = form1_.isVisible() && !border_ && !wasFull;
     const QRect oldFrame = inPlace ? form1_.frameGeometry() : QRect(available.center(), QSize());
     const QMargins frame = inPlace ? frameOf(form1_) : QMargins();
-    if (border_) {
+    // A maximised window (on Wayland, Qt's own title bar offers it) keeps the
+    // window manager's size, with the client area in its middle on the blue
+    // as in full screen.
+    const bool maximised = form1_.windowState() & Qt::WindowMaximized;
+    surround(maximised);
+    if (wasFull)
+        form1_.setWindowState(form1_.windowState() & ~Qt::WindowFullScreen);
+    setWindowScale(percent_ / 100.0);
+    form1_.layout()->invalidate();
+    setWindowSize(form1_, form1_.sizeHint());
+    if (maximised)
+        form1_.layout()->activate();
+    else // (a window moves by its frame's corner)
+        form1_.move(placeFrame(oldFrame, form1_.size().grownBy(frame), available).topLeft());
+}
+
+void WindowSize::surround(bool around) {
+    if (around && !border_) {
+        QWidget* client = form1_.takeCentralWidget();
+        border_ = new Border(&form1_, *client);
+        form1_.setCentralWidget(border_);
+        border_->show();
+    } else if (!around && border_) {
         QWidget* border = form1_.takeCentralWidget();
         QWidget& client = static_cast<Border*>(border)->release();
         client.setParent(&form1_);
@@ -236,23 +271,11 @@ void WindowSize::showWindowed() {
         client.show();
         delete border;
     }
-    if (wasFull)
-        form1_.setWindowState(form1_.windowState() & ~Qt::WindowFullScreen);
-    setWindowScale(percent_ / 100.0);
-    form1_.layout()->invalidate();
-    form1_.setFixedSize(form1_.sizeHint());
-    // (a window moves by its frame's corner)
-    form1_.move(placeFrame(oldFrame, form1_.size().grownBy(frame), available).topLeft());
 }
 
 void WindowSize::showFullScreen() {
     const QRect screen = screenOf(form1_)->geometry();
-    if (!border_) {
-        QWidget* client = form1_.takeCentralWidget();
-        border_ = new Border(&form1_, *client);
-        form1_.setCentralWidget(border_);
-        border_->show();
-    }
+    surround(true);
     // The menu bar grows with the scale: measured once more at the scale
     // chosen, a step smaller while the whole does not fit.
     auto menuBar = [&] { return form1_.menuBar()->sizeHint().height(); };
@@ -267,7 +290,11 @@ void WindowSize::showFullScreen() {
     form1_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // The whole screen even where no window manager makes it so; a window's
     // geometry set after its state would take it out of full screen again.
-    form1_.setGeometry(screen);
+    // A maximised window has one that does (on Wayland, a window that takes
+    // another size while the compositor still has it maximised ends the
+    // program).
+    if (!(form1_.windowState() & Qt::WindowMaximized))
+        form1_.setGeometry(screen);
     form1_.setWindowState(form1_.windowState() | Qt::WindowFullScreen);
     // Laid out now, not at the next turn of the event loop: the next mouse
     // event finds the client area in its new place.

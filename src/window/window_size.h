@@ -4,10 +4,12 @@
 // The size of the game window: "Juego → Tamaño" offers 100 %, 150 % and 200 %
 // of the layout, and full screen (also F11), where the whole client area is
 // shown at the largest scale that fits below the menu bar, in the middle of
-// the screen, on the field's darkest blue. A change applies at once to every
-// window of the program and keeps the window's middle, its frame included, with
-// its title bar on the screen; the choice is kept for the next run by the
-// services. A window whose screen changes or goes comes back onto a screen.
+// the screen, on the field's darkest blue (a window the window manager
+// maximises shows it there too, at the size chosen). A change applies at once
+// to every window of the program and keeps the window's middle, its frame
+// included, with its title bar on the screen; the choice is kept for the next
+// run by the services. A window whose screen changes or goes comes back onto a
+// screen.
 #pragma once
 
 #include <QColor>
@@ -65,6 +67,9 @@ private:
     void apply();
     void showWindowed();
     void showFullScreen();
+    // Puts the client area in the middle of the window, on the blue, or gives
+    // it back to the window.
+    void surround(bool around);
     void tickMenu();
     // The largest size up to percent whose window fits the screen, frame
     // included; the first start's rule when none does.

@@ -121,6 +121,14 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     EXPECT_EQ(form1.size(), form1.maximumSize());
     EXPECT_EQ(services.kept[Setting::FullScreen], false);
     EXPECT_EQ(services.kept[Setting::WindowPercent], 100);
+    // Maximised by the window manager: in the middle, on the blue; restored, as before.
+    form1.setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_GT(form1.surface->x(), 0);
+    form1.setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form1.centralWidget(), form1.surface);
+    EXPECT_EQ(form1.size(), form1.maximumSize());
 }
 
 TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
