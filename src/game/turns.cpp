@@ -86,7 +86,6 @@ void Game::StartTurn() {
             d.Score[p] = total;
     }
     d.Partial.reset();
-    d.Aimed = -1;
 }
 
 void Game::StopTurn() {

@@ -93,11 +93,7 @@ void Form1::Image3_MouseMove(int index, const MouseArgs&) {
     showGame();
 }
 
-void Form1::Image3_MouseDown(int index, const MouseArgs& args) {
-    // A finger or a key comes down on a hole with no pointer moving there
-    // first: the hero turns to it all the same (no frame shows it), then strikes.
-    if (args.source != MouseArgs::Mouse)
-        game_.WindUp(index);
+void Form1::Image3_MouseDown(int index, const MouseArgs&) {
     game_.Swing(index);
     showGame();
 }

@@ -76,9 +76,9 @@ TEST_F(Play, TheHeroWindsUpAndStrikesAtEachHole) {
     EXPECT_EQ(d.Aimed, -1);
     start(3);
     std::string aimed;
-    for (int step : {-1, -1, 1, 1, 1, 1})
+    for (int step : {1, -1, -1, 1, 1, 1})
         game.Aim(step), aimed += std::to_string(d.Aimed) + hero() + " ";
-    EXPECT_EQ(aimed, "9Prepara4 8Prepara0 9Prepara4 0Prepara5 1Prepara1 2Prepara1 ");
+    EXPECT_EQ(aimed, "0Prepara5 9Prepara4 8Prepara0 9Prepara4 0Prepara5 1Prepara1 ");
     nextTurn(); // each turn aims anew
     EXPECT_EQ(d.Aimed, -1);
 }

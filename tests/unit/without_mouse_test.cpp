@@ -100,6 +100,10 @@ TEST_F(GameWindow, AGameIsPlayedFromTheKeyboardAlone) {
     EXPECT_TRUE(form1.MnuPausa->checked() && form1.LblPausa->isVisible());
     QTest::keyClick(&form1, Qt::Key_Pause);
     EXPECT_EQ(form1.Timer1->interval(), 100);
+    form1.showMinimized(); // (as when the player goes elsewhere)
+    EXPECT_TRUE(form1.MnuPausa->checked());
+    form1.showNormal();
+    form1.MnuPausa->action().trigger();
     services.setClock(services.now() + 20);
     form1.Timer1->fire();
     ASSERT_TRUE(form1.Command1->hasFocus());
