@@ -236,11 +236,14 @@ void WindowSize::apply() {
 void WindowSize::showWindowed() {
     const QRect available = screenOf(form1_)->availableGeometry();
     // A window on screen keeps its middle, its frame included; one coming out
-    // of full screen, or not shown yet, goes to the middle of the screen.
+    // of full screen, where it was before; one not shown yet goes to the
+    // middle of the screen.
     const bool wasFull = form1_.windowState() & Qt::WindowFullScreen;
     const bool inPlace = form1_.isVisible() && !border_ && !wasFull;
-    const QRect oldFrame = inPlace ? form1_.frameGeometry() : QRect(available.center(), QSize());
-    const QMargins frame = inPlace ? frameOf(form1_) : QMargins();
+    const auto [oldFrame, frame] = inPlace ? Framed{form1_.frameGeometry(), frameOf(form1_)}
+                                   : wasFull && windowed_.place.isValid()
+                                       ? windowed_
+                                       : Framed{QRect(available.center(), QSize()), {}};
     // A maximised window (on Wayland, Qt's own title bar offers it) keeps the
     // window manager's size, with the client area in its middle on the blue
     // as in full screen.
@@ -275,6 +278,9 @@ void WindowSize::surround(bool around) {
 
 void WindowSize::showFullScreen() {
     const QRect screen = screenOf(form1_)->geometry();
+    // Where the window was, to come back there.
+    if (form1_.isVisible() && !border_)
+        windowed_ = {form1_.frameGeometry(), frameOf(form1_)};
     surround(true);
     // The menu bar grows with the scale: measured once more at the scale
     // chosen, a step smaller while the whole does not fit.

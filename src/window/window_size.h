@@ -13,6 +13,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -89,6 +90,12 @@ private:
     int percent_ = 100; // the one shown
     bool fullScreen_ = false;
     bool watched_ = false;
+    // A window's frame on the screen and the window manager's part of it.
+    struct Framed {
+        QRect place;
+        QMargins frame;
+    };
+    Framed windowed_; // before full screen
     QPointer<QScreen> screen_;
     QPointer<QWidget> border_; // full screen: the client area's surroundings
 };
