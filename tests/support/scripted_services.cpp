@@ -11,7 +11,6 @@
 
 #include <QDialog>
 #include <QMessageBox>
-#include <cmath>
 
 namespace trompalo::testkit {
 
@@ -35,8 +34,7 @@ MsgAnswer ScriptedServices::messageBox(QWidget* owner, const QString& text, MsgB
 }
 
 void ScriptedServices::popUp(int c, int hole, double after) {
-    // (on whole nanoseconds, so that steps of a tenth land where a person would write)
-    setClock(std::round((now_ + after) * 1e9) / 1e9);
+    setClock(now_ + after);
     for (double draw : popUpDraws(c, hole))
         queueRandom(draw);
     if (timer_)

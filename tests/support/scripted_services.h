@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -26,8 +27,9 @@ namespace trompalo::testkit {
 
 class ScriptedServices final : public Services {
 public:
-    // The clock.
-    void setClock(double seconds) { now_ = seconds; }
+    // The clock, on whole nanoseconds: steps of a tenth land on the times a
+    // person would write.
+    void setClock(double seconds) { now_ = std::round(seconds * 1e9) / 1e9; }
     double now() const { return now_; }
 
     // Random numbers: queued values first, then a deterministic generator.
