@@ -5,7 +5,7 @@
 #include "game/rules.h"
 #include "play.h"
 
-#include <sstream>
+#include <string>
 
 using namespace trompalo;
 using namespace trompalo::model;
@@ -202,7 +202,7 @@ TEST_F(Play, TheTickPopsUpSendsDownAndFreezes) {
 }
 
 TEST_F(Play, APausedTurnGoesOnWhereItStoodAfterAnyWait) {
-    newGame(3); // 15 seconds a turn
+    newGame(3);   // 15 seconds a turn
     game.Pause(); // between turns there is nothing to pause
     EXPECT_FALSE(game.Paused() || d.PausedShown);
     host.now = 100;
@@ -270,85 +270,53 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
     EXPECT_EQ(hero(), "Pega3 burst 3");
 }
 
-TEST_F(Play, TrainingStagesTheirSpeedsRulesAndMisses) {
+TEST_F(Play, TrainingStagesTheirSpeedsRulesCharactersAndMisses) {
+    // Each stage's stay time, its time between pop-up events, and what its
+    // first event shows with the same draws: the stage's number of characters
+    // (one up to stage 4), each in the next hole; the drawn hero 5 in stages 1
+    // to 4, from stage 5 on a countdown to the caped hero, and from stage 9 on
+    // the box with the one drawn by the event's first draw (a half: the middle
+    // one, or the one after).
+    const std::tuple<double, double, const char*> stages[] = {
+        {0.9, 1.0, "5 "},        {0.6, 1.0, "5 "},          {0.9, 0.8, "5 "},
+        {0.6, 0.8, "5 "},        {0.9, 1.0, "1 0 "},        {0.6, 1.0, "2 1 0 "},
+        {0.9, 0.8, "3 2 1 0 "},  {0.6, 0.8, "4 3 2 1 0 "},  {0.9, 1.0, "1 0 (1)"},
+        {0.9, 1.0, "2 1 0 (1)"}, {0.9, 1.0, "3 2 1 0 (2)"}, {0.9, 1.0, "4 3 2 1 0 (2)"}};
+    using enum rules::StageRule;
+    const rules::StageRule stageRules[] = {HitThemAll, OnlyTheCapedHero, OnlyTheBoxed};
     newGame(7);
-    const rules::StageRule stageRules[] = {rules::StageRule::HitThemAll,
-                                           rules::StageRule::OnlyTheCapedHero,
-                                           rules::StageRule::OnlyTheBoxed};
-    const double stay[] = {0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.6, 0.9, 0.9, 0.9, 0.9};
-    const double pop[] = {1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 0.8, 0.8, 1.0, 1.0, 1.0, 1.0};
     for (int stage = 1; stage <= 12; ++stage) {
         SCOPED_TRACE(stage);
-        EXPECT_EQ(d.Announcement, (TurnAnnouncement{true, stage, 1}));
-        EXPECT_EQ(rules::stageRule(stage), stageRules[(stage - 1) / 4]);
-        EXPECT_DOUBLE_EQ(m.StayTime, stay[stage - 1]);
-        EXPECT_DOUBLE_EQ(m.PopInterval, pop[stage - 1]);
-        EXPECT_EQ(s.TurnSeconds, 20);
-        EXPECT_EQ(d.TargetShown, stage > 8);
+        const auto& [stay, pop, shown] = stages[stage - 1];
+        EXPECT_EQ(std::tuple(d.Announcement, rules::stageRule(stage), m.StayTime, m.PopInterval,
+                             s.TurnSeconds, d.TargetShown),
+                  std::tuple(TurnAnnouncement{true, stage, 1}, stageRules[(stage - 1) / 4], stay,
+                             pop, 20, stage > 8));
         game.StartTurn();
-        auto event = [&](std::vector<double> draws) {
-            queue(draws);
+        queue({0.5});
+        for (int hole = 0; hole < 5; ++hole)
+            queue({(hole + 0.5) / 10, 0.4});
+        after(1.1);
+        std::string seen;
+        for (int c : d.Hole)
+            seen += c == kNoCharacter ? "" : std::to_string(c) + ' ';
+        EXPECT_EQ(d.TargetShown ? seen + '(' + std::to_string(d.Target) + ')' : seen, shown);
+        host.draws = {};
+        if (stage == 1 || stage == 6 || stage == 9) {
+            // At the next event the first ones go down unhit: each is a miss up
+            // to stage 4, from stage 5 on only the one in the box (the caped
+            // hero; from stage 9 on the one this event draws: the first, 0). A
+            // hit books nothing.
+            queue({0.2, 0.35, 0.01, 0.45, 0.01, 0.55, 0.01});
             after(1.1);
-        };
-        if (stage == 1) { // a hit books nothing; a character going down unhit is a miss
-            event(testkit::popUpDraws(3, 4));
-            game.Swing(4);
-            game.Release();
-            EXPECT_EQ(boxes(), "0*,,,");
-            event({0, 0.05, 0.01});
-            event({0, 0.15, 0.01});
-            EXPECT_EQ(d.Hole[0], kNoCharacter);
-            EXPECT_EQ(d.MissesShown, 1);
-        } else if (stage == 6) { // 2, 1 and 0 in holes of their own; only 0 is a miss
-            event({0, 0.05, 0.01, 0.15, 0.01, 0.25, 0.01});
-            EXPECT_EQ((std::array{d.Hole[0], d.Hole[1], d.Hole[2], d.Target}),
-                      (std::array{2, 1, 0, 0}));
-            event({0, 0.35, 0.01, 0.45, 0.01, 0.55, 0.01});
-            EXPECT_EQ(d.Hole[0], kNoCharacter);
-            EXPECT_EQ(s.Misses, 1);
-        } else if (stage == 9) { // the box shows the one drawn at each event
-            EXPECT_EQ(d.Target, kNoCharacter);
-            event({0.5, 0.05, 0.01, 0.15, 0.01});
-            EXPECT_EQ((std::array{d.Hole[0], d.Target}), (std::array{1, 1}));
-            event({0.99, 0.35, 0.01, 0.45, 0.01});
-            EXPECT_EQ(s.Misses, 1);
+            press(3);
+            EXPECT_EQ(std::tuple(d.Hole[0], d.Target, d.MissesShown, boxes()),
+                      std::tuple(kNoCharacter, stage == 1 ? kNoCharacter : 0, 1, "0*,,,"));
+            host.draws = {};
         }
         after(20); // a stage whose time passes in one stall is passed
         EXPECT_EQ(d.MissesShown, 0);
     }
     EXPECT_EQ(host.messages, std::vector<std::string>{"training completed"});
     EXPECT_FALSE(d.AnnouncementShown);
-}
-
-TEST_F(Play, EveryTrainingStagePopsUpItsOwnCharacters) {
-    // One pop-up event in each stage, the same draws: the stage's number of
-    // characters (one up to stage 4), each in the next hole; the drawn hero 5
-    // in stages 1 to 4, from stage 5 on a countdown to the caped hero, and
-    // from stage 9 on the box with the one drawn first.
-    const char* shown[] = {"5",       "5",         "5",           "5",
-                           "1 0",     "2 1 0",     "3 2 1 0",     "4 3 2 1 0",
-                           "1 0 (0)", "2 1 0 (0)", "3 2 1 0 (0)", "4 3 2 1 0 (0)"};
-    newGame(7);
-    for (int stage = 1; stage <= 12; ++stage) {
-        SCOPED_TRACE(stage);
-        game.StartTurn();
-        queue({0});
-        for (int hole = 0; hole < 5; ++hole)
-            queue({(hole + 0.5) / 10, 0.4});
-        after(1.1);
-        std::ostringstream holes;
-        for (int c : d.Hole)
-            if (c != kNoCharacter)
-                holes << c << ' ';
-        if (d.TargetShown)
-            holes << '(' << d.Target << ')';
-        std::string seen = holes.str();
-        if (!seen.empty() && seen.back() == ' ')
-            seen.pop_back();
-        EXPECT_EQ(seen, shown[stage - 1]);
-        host.draws = {};
-        for (int& c : game.display().Hole)
-            c = kNoCharacter; // nothing left to go down unhit
-        after(20);
-    }
 }
