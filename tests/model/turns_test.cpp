@@ -38,50 +38,51 @@ TEST_F(Play, ANewGameSetsUpItsBoardAndClearsTheLastGame) {
     }
 }
 
-TEST_F(Play, TurnsEndByTimeOrHitsAndPassFromPlayerToPlayer) {
+TEST_F(Play, TurnsEndByTimeOrHitsPassFromPlayerToPlayerAndBookOnlyTheirOwnPresses) {
     newGame(3, 1, 2); // 5 hits a turn, 3 players
-    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 1}));
-    EXPECT_TRUE(d.FistShown && d.HitsLeftShown);
-    EXPECT_EQ(d.HitsLeft, 5);
-    EXPECT_EQ(s.TurnSeconds, 30);
+    EXPECT_EQ(std::tuple(d.Announcement, d.FistShown && d.HitsLeftShown, d.HitsLeft, s.TurnSeconds),
+              std::tuple(TurnAnnouncement{false, 1, 1}, true, NumberBox(5), 30));
     host.now = 100;
     game.StartTurn();
-    EXPECT_EQ(d.Interval, 100);
-    after(29);
+    // A press held across the end of its turn books nothing, released before
+    // the next turn starts (here) or after (at the end of the round).
+    popUp(9, 3);
+    game.Swing(3);
+    after(28.6);
     EXPECT_EQ(d.Countdown, 1);
-    after(0.95);
-    EXPECT_EQ(d.Interval, 0);
-    EXPECT_EQ(d.Countdown, std::nullopt);
+    after(1.05);
+    EXPECT_EQ(std::tuple(d.Interval, d.Countdown), std::tuple(0, NumberBox()));
+    game.Release();
     game.Swing(9); // at once after the turn: the strike alone
     EXPECT_EQ(hero(), "Pega4");
     game.Release();
-    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 2}));
-    EXPECT_EQ(boxes(), "0,0*,0,");
-    // Only hits count against the limit; the release of the fifth ends the turn.
+    EXPECT_EQ(std::tuple(d.Announcement, boxes()),
+              std::tuple(TurnAnnouncement{false, 1, 2}, "0,0*,0,"));
+    // The fifth hit ends the turn, on its release (as the seventh of seven does in
+    // APressDecidesTheHitAtOnce).
     game.StartTurn();
-    game.Swing(8);
-    game.Release();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         hit(3);
-    popUp(3, 5);
-    game.Swing(5);
-    EXPECT_EQ(d.HitsLeft, 0);
-    EXPECT_EQ(d.Interval, 100);
-    game.Release();
-    EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 1, 3}));
-    EXPECT_EQ(d.HitsLeft, 5);
+    EXPECT_EQ(std::tuple(d.Announcement, d.HitsLeft),
+              std::tuple(TurnAnnouncement{false, 1, 3}, NumberBox(5)));
     // After the last player, player 1 of the next round; a stall below zero
     // ends a turn all the same.
     game.StartTurn();
-    after(28.5);
-    EXPECT_EQ(d.Countdown, 1);
-    after(3);
+    popUp(9, 3);
+    game.Swing(3);
+    after(31.5);
     EXPECT_EQ(d.Announcement, (TurnAnnouncement{false, 2, 1}));
-    EXPECT_EQ(boxes(), "20*,0,20,"); // player 2's hits on a hero closed by them alone
+    game.StartTurn();
+    game.Release();
+    // (player 2's hits were on a hero closed by them alone)
+    EXPECT_EQ(std::tuple(boxes(), d.HitsLeft), std::tuple("20*,0,20,", NumberBox(5)));
+    // After play was stopped a press swings and books nothing.
+    game.StopPlay();
+    hit(9);
+    EXPECT_EQ(std::tuple(d.Score[0], d.HitsLeft), std::tuple(NumberBox(20), NumberBox(5)));
     // A turn limited by time shows no fist and lasts its seconds.
     newGame(3, 3);
-    EXPECT_FALSE(d.FistShown || d.HitsLeftShown);
-    EXPECT_EQ(s.TurnSeconds, 7);
+    EXPECT_EQ(std::tuple(d.FistShown || d.HitsLeftShown, s.TurnSeconds), std::tuple(false, 7));
 }
 
 TEST_F(Play, ThreeTwentyFiveIsWonExactlyAndLostBeyond) {
