@@ -24,7 +24,6 @@ struct ScriptedHost final : Host {
     // "?stage lost" for the question.
     std::vector<std::string> sounds, messages;
     int beeps = 0;
-    bool answer = true; // to the next questions: OK
     std::function<void()> duringEvents;
 
     double clock() override { return now; }
@@ -34,15 +33,13 @@ struct ScriptedHost final : Host {
     void message(const Notice& notice) override { messages.push_back(said(notice)); }
     bool confirm(const Notice& notice) override {
         messages.push_back(said(notice).insert(0, 1, '?'));
-        return answer;
+        return true; // OK
     }
     static std::string said(const Notice& notice) {
         static const char* kinds[] = {"winner", "tie", "training completed", "stage lost"};
         std::string text = kinds[notice.kind];
-        for (std::size_t i = 0; i < notice.players.size(); ++i) {
-            text += i == 0 ? ' ' : ',';
-            text += std::to_string(notice.players[i]);
-        }
+        for (std::size_t i = 0; i < notice.players.size(); ++i)
+            text.append(i == 0 ? " " : ",").append(std::to_string(notice.players[i]));
         return text;
     }
     void processEvents() override { duringEvents ? duringEvents() : void(); }
@@ -80,10 +77,11 @@ struct Play : ::testing::Test {
         queue(testkit::popUpDraws(c, hole));
         game.Tick();
     }
+    // A press and its release over a hole.
+    void press(int hole) { game.Swing(hole), game.Release(); }
     void hit(int c, int hole = 5) {
         popUp(c, hole);
-        game.Swing(hole);
-        game.Release();
+        press(hole);
     }
     // The player on turn hits heroes first to last (either way) until each is
     // closed, as long as the turn lasts; the last hit may end the game.
@@ -100,10 +98,10 @@ struct Play : ::testing::Test {
         host.now += seconds;
         game.Tick();
     }
-    // The turn's time runs out, and the next one starts.
-    void nextTurn() {
-        after(60);
-        game.StartTurn();
+    // The turn's time runs out, and the next one starts (so many times).
+    void nextTurn(int turns = 1) {
+        for (int i = 0; i < turns; ++i)
+            after(60), game.StartTurn();
     }
     // The hero's poses shown, as "Mira0" or "Prepara1 Pega7", and "burst H"
     // when the burst shows over hole H.
