@@ -1,13 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Quorvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program's own services: its clock, its random numbers, and what the
-// shell may be asked to open.
-#include "platform/message_box.h"
+// The program's own services: its clock, its random numbers, what the shell
+// may be asked to open, its sounds and its timer (its message boxes:
+// language_test).
 #include "platform/qt_services.h"
 #include "platform/timer.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QUrl>
 #include <QtTest/QTest>
@@ -32,14 +31,6 @@ TEST(QtServices, TheClockCountsFromTheStartOfTheRunAndChanceStaysBelowOne) {
     std::generate(draws.begin(), draws.end(), [&] { return services.random(); });
     const auto [low, high] = std::minmax_element(draws.begin(), draws.end());
     EXPECT_TRUE(*low >= 0 && *low < 0.01 && *high > 0.99 && *high < 1) << *low << " " << *high;
-}
-
-TEST(QtServices, MessageBoxesSpeakSpanish) {
-    const auto box = makeMessageBox(nullptr, "¿Otra vez?", MsgButtons::OkCancel, MsgIcon::Question);
-    // (each with its access key)
-    EXPECT_EQ(box->button(QMessageBox::Ok)->text(), "&Aceptar");
-    EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), "&Cancelar");
-    EXPECT_EQ(box->windowTitle(), "Trompalo");
 }
 
 TEST(QtServices, TheShellOpensOnlyTheMakersAddressesAndTheProgramsOwnFiles) {
