@@ -57,10 +57,10 @@ TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
         form1.Form_Load();
         const int dpr = 200 / percent; // the screen's device pixels per pixel
         Image& hole = form1.Image3[0];
-        if (percent == 200) {
-            EXPECT_EQ(hole.geometry(), QRect(688, 64, 98, 98)); // 5160, 480, 735 twips
-            EXPECT_EQ(form1.Command1->font().pixelSize(), 32);  // 12 points
-        }
+        // 5160, 480, 735 twips; 12 points.
+        EXPECT_EQ(hole.geometry(),
+                  QRect(QPoint(344, 32) * percent / 100, QSize(49, 49) * percent / 100));
+        EXPECT_EQ(form1.Command1->font().pixelSize(), 16 * percent / 100);
         hole.setPicture(form1.Image2[0].picture());
         QImage shot(form1.surface->size() * dpr, QImage::Format_ARGB32);
         shot.setDevicePixelRatio(dpr);
@@ -81,7 +81,7 @@ TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
     }
 }
 
-TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
+TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndEverySizeChangeIsTickedAndKept) {
     Form1 form1(services);
     form1.Form_Load();
     form1.show();
@@ -90,8 +90,8 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
     QTest::keyClick(&form1, Qt::Key_F11);
     ASSERT_TRUE(form1.isFullScreen());
-    EXPECT_TRUE(form1.findChild<MenuItem*>("MnuPantalla")->checked());
-    EXPECT_EQ(services.kept[Setting::FullScreen], true);
+    EXPECT_TRUE(form1.findChild<MenuItem*>("MnuPantalla")->checked() &&
+                services.kept[Setting::FullScreen].toBool());
     // The client area at the scale that fits (fullScreenScale), centred.
     QWidget& around = *form1.centralWidget();
     EXPECT_EQ(around.geometry().bottom(), form1.screen()->geometry().bottom());
@@ -129,16 +129,11 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     QCoreApplication::processEvents();
     EXPECT_EQ(form1.centralWidget(), form1.surface);
     EXPECT_EQ(form1.size(), form1.maximumSize());
-}
-
-TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
-    Form1 form1(services);
-    form1.Form_Load();
-    form1.show();
-    // From each size to each other one: 100, 150, 200 % and full screen (0).
+    // From each size to each other one by the menu: 100, 150, 200 % and full
+    // screen (0), whose item turns it on and off.
     const int sizes[] = {100, 150, 200, 0};
     auto choose = [&](int size) {
-        if (size || !form1.isFullScreen()) // (the full-screen item turns it on and off)
+        if (size || !form1.isFullScreen())
             testkit::chooseMenu(form1, size ? QStringLiteral("MnuTam%1").arg(size) : "MnuPantalla");
     };
     for (int from : sizes) {
@@ -151,16 +146,14 @@ TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
             // Full screen keeps the percentage to come back to, ticked too.
             const int percent = to ? to : from ? from : 100;
             EXPECT_EQ(form1.isFullScreen(), to == 0);
-            std::string ticked;
+            EXPECT_EQ(form1.surface->size(), QSize(680, 412) * (to ? to / 100.0 : windowScale()));
+            QString ticked;
             for (MenuItem* item : form1.findChild<QMenu*>("MnuTam")->findChildren<MenuItem*>())
-                if (item->checked())
-                    ticked += item->objectName().toStdString();
-            EXPECT_EQ(ticked, "MnuTam" + std::to_string(percent) + (to ? "" : "MnuPantalla"));
+                ticked += item->checked() ? item->objectName() : QString();
+            EXPECT_EQ(ticked.toStdString(),
+                      "MnuTam" + std::to_string(percent) + (to ? "" : "MnuPantalla"));
             EXPECT_EQ(services.kept[Setting::FullScreen], to == 0);
             EXPECT_EQ(services.kept[Setting::WindowPercent], percent);
-            if (to) {
-                EXPECT_EQ(form1.surface->size(), QSize(680, 412) * to / 100);
-            }
         }
     }
 }
@@ -218,24 +211,20 @@ TEST(WindowSizes, TheSettingsFileKeepsEachChoiceAndAnythingElseReadsAsItsDefault
     QTemporaryDir dir;
     const QString file = dir.filePath("trompalo.ini");
     QtServices services(file);
-    // Nothing kept yet: the defaults (no size, no language: the first start's).
-    auto all = [](Services& s) {
+    const Setting settings[] = {Setting::WindowPercent, Setting::FullScreen, Setting::Language,
+                                Setting::Sound, Setting::Guides};
+    auto all = [&](auto&& s) {
         QStringList read;
-        for (Setting which : {Setting::WindowPercent, Setting::FullScreen, Setting::Language,
-                              Setting::Sound, Setting::Guides})
+        for (Setting which : settings)
             read << s.setting(which).toString();
         return read.join(u',').toStdString();
     };
+    // Nothing kept yet: the defaults (no size, no language: the first start's).
     EXPECT_EQ(all(services), ",false,,true,false");
-    const std::pair<Setting, QVariant> chosen[] = {{Setting::WindowPercent, 150},
-                                                   {Setting::FullScreen, true},
-                                                   {Setting::Language, "en"},
-                                                   {Setting::Sound, false},
-                                                   {Setting::Guides, true}};
-    for (const auto& [which, value] : chosen)
-        services.saveSetting(which, value);
-    QtServices again(file);
-    EXPECT_EQ(all(again), "150,true,en,false,true");
+    const QVariant chosen[] = {150, true, "en", false, true};
+    for (int i = 0; i < 5; ++i)
+        services.saveSetting(settings[i], chosen[i]);
+    EXPECT_EQ(all(QtServices(file)), "150,true,en,false,true");
     // A value of another kind, or outside what the game offers, or a file that
     // is no settings file, reads as the default; a write makes the file anew.
     for (const char* hostile : {"[ventana]\nporcentaje=125\npantalla_completa=yes\n"
@@ -248,18 +237,17 @@ TEST(WindowSizes, TheSettingsFileKeepsEachChoiceAndAnythingElseReadsAsItsDefault
     }
     services.saveSetting(Setting::WindowPercent, 200);
     EXPECT_EQ(services.setting(Setting::WindowPercent), 200);
+    QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
+    nowhere.saveSetting(Setting::WindowPercent, 200);
+    EXPECT_FALSE(nowhere.setting(Setting::WindowPercent).isValid());
     // The game takes "Sonido" and "Apoyos" as kept, and keeps them anew.
     testkit::ScriptedServices kept;
     kept.kept = {{Setting::Sound, false}, {Setting::Guides, true}};
     Form1 form1(kept);
     form1.show();
-    EXPECT_FALSE(form1.MnuS->checked());
-    EXPECT_TRUE(form1.MnuApo->checked() && !form1.Shape1[0].isHidden());
+    EXPECT_TRUE(!form1.MnuS->checked() && form1.MnuApo->checked() && !form1.Shape1[0].isHidden());
     testkit::chooseMenu(form1, "MnuS");
     testkit::chooseMenu(form1, "MnuApo");
     EXPECT_EQ(kept.kept[Setting::Sound], true);
     EXPECT_EQ(kept.kept[Setting::Guides], false);
-    QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
-    nowhere.saveSetting(Setting::WindowPercent, 200);
-    EXPECT_FALSE(nowhere.setting(Setting::WindowPercent).isValid());
 }
