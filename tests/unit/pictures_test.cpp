@@ -26,16 +26,6 @@ QImage render(const PictureEntry& entry) {
 
 } // namespace
 
-TEST(Pictures, EveryDrawingIsThereAtItsExactSize) {
-    for (const PictureEntry& entry : pictureCatalog()) {
-        SCOPED_TRACE(entry.name);
-        QSvgRenderer drawing(QString::fromLatin1(entry.resource));
-        ASSERT_TRUE(drawing.isValid());
-        EXPECT_EQ(drawing.defaultSize(), entry.pixels);
-        EXPECT_EQ(drawing.viewBox().size(), entry.pixels);
-    }
-}
-
 TEST(Pictures, MirrorPairsAreMirrorImages) {
     int pairs = 0;
     const auto catalog = pictureCatalog();
@@ -64,13 +54,18 @@ TEST(Pictures, MirrorPairsAreMirrorImages) {
     EXPECT_EQ(pairs, 9); // the standing hero, three wind-ups, five strikes
 }
 
-TEST(Pictures, OpaqueOrClearAboveTheirFigureAsTheGameDrawsThem) {
+TEST(Pictures, EveryDrawingIsThereAtItsExactSizeOpaqueOrClearAboveItsFigure) {
     // The field and the hero's poses cover every pixel (on white); the cast,
     // the marks, the burst and the icons are clear above their figure.
     for (const PictureEntry& entry : pictureCatalog()) {
+        SCOPED_TRACE(entry.name);
+        QSvgRenderer drawing(QString::fromLatin1(entry.resource));
+        ASSERT_TRUE(drawing.isValid());
+        EXPECT_EQ(drawing.defaultSize(), entry.pixels);
+        EXPECT_EQ(drawing.viewBox().size(), entry.pixels);
         const QImage image = render(entry);
-        EXPECT_EQ(image.format() == QImage::Format_RGB32, entry.opaque) << entry.name;
-        EXPECT_EQ(qAlpha(image.pixel(image.width() - 1, 0)), entry.opaque ? 255 : 0) << entry.name;
+        EXPECT_EQ(image.format() == QImage::Format_RGB32, entry.opaque);
+        EXPECT_EQ(qAlpha(image.pixel(image.width() - 1, 0)), entry.opaque ? 255 : 0);
     }
     EXPECT_EQ(render(pictureEntry(PictureId::Mira0)).pixel(0, 0), qRgb(255, 255, 255));
 }
