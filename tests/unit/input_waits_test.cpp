@@ -53,31 +53,9 @@ struct InputCounter : QObject {
     }
 };
 
-struct Game : testkit::GameWindow {
-    QMenu& juego() { return *form1.findChild<QMenu*>("MnuJuego"); }
-    QPoint nuevoIn(QMenu& menu) { return menu.actionGeometry(&form1.MnuNew->action()).center(); }
-};
+struct Game : testkit::GameWindow {};
 
-TEST_F(Game, ANewGameChosenAsATickEndsTheTurnStartsWithPlayerOne) {
-    newGame(3, 5, 1); // "Guillotina.", 15 seconds, 2 players
-    testkit::click(*form1.Command1);
-    // The menu is open and "Nuevo" is clicked just as the turn's time runs out.
-    juego().popup(form1.geometry().center());
-    QCoreApplication::processEvents();
-    queueClick(juego(), nuevoIn(juego()));
-    kind = 5; // "325."
-    services.setClock(15.05);
-    form1.Timer1->fire();
-    EXPECT_EQ(form1.game().module1().GameKind, kGuillotina);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form1.game().module1().GameKind, kKind325);
-    EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 1");
-    EXPECT_EQ(
-        (form1.Label5[0].backColor().name() + form1.Label5[1].backColor().name()).toStdString(),
-        "#00ff00#ffffff");
-}
-
-TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedWhateverIsChosenMeanwhile) {
+TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedAndTheNewGameChosenMeanwhileStartsAfterIt) {
     newGame(3, 2, 1); // "Guillotina.", 7 hits, 2 players
     testkit::click(*form1.Command1);
     services.setClock(31); // player 1's turn runs out
@@ -93,15 +71,22 @@ TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedWhateverIsChosenMeanwhile) {
     testkit::press(form1.Image3[4]);
     // The release that closes the ninth hero, then "Juego", "Nuevo", "325."
     // and three players, all clicked before the game has handled the release.
-    juego().winId();
+    QMenu& juego = *form1.findChild<QMenu*>("MnuJuego");
+    juego.winId();
     queueMouse(form1.Image3[4], testkit::centreOf(form1.Image3[4]), QEvent::MouseButtonRelease);
-    queueClick(*form1.menuBar(), form1.menuBar()->actionGeometry(juego().menuAction()).center());
-    queueClick(juego(), nuevoIn(juego()));
+    queueClick(*form1.menuBar(), form1.menuBar()->actionGeometry(juego.menuAction()).center());
+    queueClick(juego, juego.actionGeometry(&form1.MnuNew->action()).center());
     kind = 5;
     players = 2;
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.join(u'|').toStdString(),
               "Final de partida. El ganador ha sido el jugador: 2");
+    // The new game, with player 1 on.
+    EXPECT_EQ(form1.game().module1().GameKind, kKind325);
+    EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(
+        (form1.Label5[0].backColor().name() + form1.Label5[1].backColor().name()).toStdString(),
+        "#00ff00#ffffff");
 }
 
 TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
