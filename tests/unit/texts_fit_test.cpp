@@ -9,10 +9,9 @@
 #include "dialogs/form3.h"
 #include "dialogs/form_quorvane.h"
 #include "game/options.h"
+#include "game_window.h"
 #include "platform/language.h"
 #include "platform/scale.h"
-#include "support/scripted_services.h"
-#include "window/form1.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -24,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <numeric>
 
 using namespace trompalo;
 
@@ -41,13 +41,12 @@ template <class F> void inEveryLanguageAtEveryScale(F&& f) {
     }
 }
 
-// The pixels of one drawing that differ from another's.
+// The pixels of one drawing that differ from another's of the same size and format.
 int differ(const QImage& a, const QImage& b) {
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
+    const auto* p = reinterpret_cast<const QRgb*>(a.constBits());
+    const auto* q = reinterpret_cast<const QRgb*>(b.constBits());
+    return std::inner_product(p, p + a.width() * a.height(), q, 0, std::plus<>(),
+                              std::not_equal_to<>());
 }
 
 QImage drawn(QWidget& control) {
@@ -60,15 +59,14 @@ QImage drawn(QWidget& control) {
 // The control draws its text whole: the pixels its text changes (painted in
 // its colour, then in none) are as many as the same text takes when Qt draws
 // it uncut over the same background (scaled by scale, as the labels draw
-// theirs); and a text whose lines have room in the control's own font, as Qt
-// lays them out, keeps it.
+// theirs); a text whose lines have room in the control's own font, as Qt lays
+// them out, keeps it; and its area, drawn at the scale, lies inside the room
+// the control has for text.
 template <class Control>
 void expectWhole(Control& control, const QString& text, const QColor& colour,
                  const std::function<void(const QColor&)>& paintTextIn, QRectF area, int flags,
-                 double scale) {
-    SCOPED_TRACE(QStringLiteral("%1 \"%2\" at %3")
-                     .arg(control.objectName(), text)
-                     .arg(windowScale())
+                 double scale, const QRectF& room) {
+    SCOPED_TRACE((control.objectName() + " \"" + text + "\" at " + QString::number(windowScale()))
                      .toStdString());
     const QImage with = drawn(control);
     paintTextIn(Qt::transparent);
@@ -89,37 +87,30 @@ void expectWhole(Control& control, const QString& text, const QColor& colour,
     const QRectF needed = QFontMetricsF(control.font()).boundingRect(area, flags, text);
     EXPECT_TRUE(needed.width() > area.width() || needed.height() > area.height() ||
                 control.shownFont() == control.font());
+    EXPECT_TRUE(room.contains(QRectF(area.topLeft() * scale, area.size() * scale)));
 }
 
 void expectWhole(Label& label) {
+    // (clear of a framed label's sunken frame: two lines of a layout pixel at
+    // the top and left, one at the bottom and right)
+    const double t = label.border() ? scaledPixels(1) : 0;
     expectWhole(
         label, label.caption(), label.foreColor(), [&](const QColor& c) { label.setForeColor(c); },
-        label.textArea(), label.textFlags(), windowScale());
-    // The text area, in the layout's pixels, drawn at the scale inside the label
-    // (clear of a framed label's sunken frame: two lines of a layout pixel at
-    // the top and left, one at the bottom and right).
-    const QRectF drawn(label.textArea().topLeft() * windowScale(),
-                       label.textArea().size() * windowScale());
-    const double t = label.border() ? scaledPixels(1) : 0;
-    EXPECT_TRUE(QRectF(label.rect())
-                    .adjusted(2 * t - 0.01, 2 * t - 0.01, 0.01 - t, 0.01 - t)
-                    .contains(drawn))
-        << label.objectName().toStdString() << " at " << windowScale();
+        label.textArea(), label.textFlags(), windowScale(),
+        QRectF(label.rect()).adjusted(2 * t - 0.01, 2 * t - 0.01, 0.01 - t, 0.01 - t));
 }
 
 void expectWhole(CommandButton& button) {
-    // (a button draws its text from its caption alone)
+    // (a button draws its text from its caption alone, inside its edge as its
+    // style draws it)
     const QString caption = button.caption();
-    auto paintTextIn = [&](const QColor& c) { button.setCaption(c.alpha() ? caption : QString()); };
-    expectWhole(button, button.text(), button.palette().color(QPalette::ButtonText), paintTextIn,
-                button.textArea(), CommandButton::kTextFlags, 1.0);
-    // Inside the button's edge, as its style draws it.
     QStyleOptionButton option;
     option.initFrom(&button);
-    const QRect contents =
-        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
-    EXPECT_TRUE(contents.contains(button.textArea()))
-        << button.objectName().toStdString() << " at " << windowScale();
+    expectWhole(
+        button, button.text(), button.palette().color(QPalette::ButtonText),
+        [&](const QColor& c) { button.setCaption(c.alpha() ? caption : QString()); },
+        button.textArea(), CommandButton::kTextFlags, 1.0,
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button));
 }
 
 // Every label and button of a window.
@@ -130,12 +121,9 @@ void expectAllWhole(const QWidget& window) {
         expectWhole(*button);
 }
 
-struct TextsFit : ::testing::Test {
-    testkit::ScriptedServices services;
-    Form1 form1{services};
+struct TextsFit : testkit::GameWindow {
     Game& game = form1.game();
     Display& d = game.display();
-    void SetUp() override { form1.Form_Load(); }
     void TearDown() override {
         setWindowScale(1.0);
         setLanguage(QStringLiteral("es"));
