@@ -27,7 +27,7 @@ namespace drive = trompalo::testkit;
 
 namespace {
 
-// A window with a surface, shown offscreen (show()) so that real events reach it.
+// A window with a surface, to be shown offscreen so that real events reach it.
 struct ControlLayer : ::testing::Test {
     QMainWindow window;
     Surface* surface = new Surface(&window);
@@ -38,10 +38,6 @@ struct ControlLayer : ::testing::Test {
         window.setCentralWidget(surface);
         surface->onMouseMove = [this](const MouseArgs&) { ++surfaceMoves; };
         surface->onMouseDown = [this](const MouseArgs&) { ++surfacePresses; };
-    }
-    void show() {
-        window.show();
-        QCoreApplication::processEvents();
     }
 };
 
@@ -76,16 +72,15 @@ TEST_F(ControlLayer, ImagesAndLabelsTakeTheMouseShapesAndLinesLetItThrough) {
     line.setPoints(1500, 1500, 3000, 3000);
     int moves = 0;
     label.onMouseMove = image.onMouseMove = [&](const MouseArgs&) { ++moves; };
-    show();
+    window.show();
+    QCoreApplication::processEvents();
     drive::moveTo(label);
     drive::moveTo(image);
-    EXPECT_EQ(moves, 2);
-    EXPECT_EQ(surfaceMoves, 0); // moves without a button arrive and stop there
+    EXPECT_EQ(std::pair(moves, surfaceMoves), std::pair(2, 0)); // moves without a button stop there
     drive::moveTo(shape);
     drive::click(shape);
     drive::moveTo(line);
-    EXPECT_EQ(surfaceMoves, 2);
-    EXPECT_EQ(surfacePresses, 1);
+    EXPECT_EQ(std::pair(surfaceMoves, surfacePresses), std::pair(2, 1));
 }
 
 TEST_F(ControlLayer, TheReleaseGoesToTheControlThatWasPressedAndADoubleClickIsTwoClicks) {
@@ -97,7 +92,8 @@ TEST_F(ControlLayer, TheReleaseGoesToTheControlThatWasPressedAndADoubleClickIsTw
     a.onMouseUp = [&](const MouseArgs&) { events += "U"; };
     b.onMouseDown = b.onMouseUp = [&](const MouseArgs&) { events += "b"; };
     a.onClick = [&] { events += "C"; };
-    show();
+    window.show();
+    QCoreApplication::processEvents();
     drive::press(a);
     drive::release(b); // the pointer left a before the button came up: no click
     drive::press(a, Qt::RightButton);
@@ -161,16 +157,16 @@ TEST_F(ControlLayer, ButtonCaptionsBreakAtCarriageReturns) {
 }
 
 TEST_F(ControlLayer, ALineCoversItsBoxWhicheverWayItIsDrawn) {
-    // Across, down, and both diagonals, each from either end.
-    const QLine lines[] = {
-        {7800, 2820, 10080, 2820}, {8340, 2400, 8340, 6000}, {0, 0, 1500, 750}, {0, 750, 1500, 0}};
-    for (const QLine& drawn : lines) {
+    // Across, down, and both diagonals, each from either end, and the box each
+    // covers (a pixel of the layout wide at least).
+    const std::pair<QLine, QRect> lines[] = {{{7800, 2820, 10080, 2820}, {7800, 2820, 2280, 15}},
+                                             {{8340, 2400, 8340, 6000}, {8340, 2400, 15, 3600}},
+                                             {{0, 0, 1500, 750}, {0, 0, 1500, 750}},
+                                             {{0, 750, 1500, 0}, {0, 0, 1500, 750}}};
+    for (const auto& [drawn, box] : lines) {
         for (const QLine& way : {drawn, QLine(drawn.p2(), drawn.p1())}) {
             Line line(surface, "Line1");
             line.setPoints(way.x1(), way.y1(), way.x2(), way.y2());
-            // (a pixel of the layout wide at least)
-            const QRect box(std::min(drawn.x1(), drawn.x2()), std::min(drawn.y1(), drawn.y2()),
-                            std::max(std::abs(drawn.dx()), 15), std::max(std::abs(drawn.dy()), 15));
             EXPECT_EQ(QRect(line.left(), line.top(), line.widthTwips(), line.heightTwips()), box)
                 << way.x1() << "," << way.y1() << " to " << way.x2() << "," << way.y2();
         }
