@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace trompalo::testkit {
 
 struct GameWindow : ::testing::Test {
@@ -55,9 +57,7 @@ struct GameWindow : ::testing::Test {
     }
     // "Juego -> Nuevo" with these buttons of the options dialog.
     void newGame(int gameButton, int limitButton, int playersButton) {
-        kind = gameButton;
-        limit = limitButton;
-        players = playersButton;
+        std::tie(kind, limit, players) = std::tie(gameButton, limitButton, playersButton);
         chooseMenu(form1, "Nuevo");
     }
 };

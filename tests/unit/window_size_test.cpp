@@ -156,8 +156,9 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndEverySizeChangeIsT
 }
 
 TEST_F(Sized, ASavedSizeServesWhereItFitsAndTheWindowFollowsItsScreen) {
-    // The screen, the size the last run kept (0: none) and the size shown;
-    // the size kept stays for a larger screen.
+    // The screen, the size the last run kept (0: none, a first start, which
+    // takes the largest that fits in four fifths of the screen) and the size
+    // shown; the size kept stays for a larger screen.
     const std::tuple<QSize, int, int> rows[] = {{{1920, 1080}, 200, 200}, {{1366, 768}, 200, 100},
                                                 {{1366, 768}, 150, 150},  {{1366, 768}, 0, 100},
                                                 {{1920, 1080}, 0, 200},   {{1680, 1050}, 0, 150}};
@@ -187,9 +188,9 @@ TEST_F(Sized, ASavedSizeServesWhereItFitsAndTheWindowFollowsItsScreen) {
     EXPECT_EQ(windowScale(), 1.875);
 }
 
-TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEighth) {
-    for (const auto& [height, percent] : {std::pair{1080, 200}, {1050, 150}, {800, 100}})
-        EXPECT_EQ(startingPercent(height, 431), percent);
+TEST(WindowSizes, AFrameKeepsItsMiddleAndFullScreenGrowsInStepsOfAnEighth) {
+    // (the first start's size, the largest that fits in four fifths of the
+    // screen, is read on the window: ASavedSizeServesWhereItFits)
     EXPECT_EQ(fullScreenScale(QSize(1920, 1050), QSize(680, 412), 19), 2.375);
     EXPECT_EQ(fullScreenScale(QSize(800, 600), QSize(680, 412), 19), 1.125);
     // A frame keeps its middle (a change and its reverse take it back where it
