@@ -46,38 +46,15 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     EXPECT_GT(depth(*form1.Image1), depth(form1.Image2[2])); // the front of the field
     EXPECT_EQ(form1.surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).last(),
               form1.Command1);
-    // The score panel beside the field shows the window's colour.
+    // The score panel beside the field shows the window's colour, painted by
+    // the surface itself (Qt draws no background under it).
     QImage shot(form1.surface->size(), QImage::Format_RGB32);
     shot.fill(Qt::red);
-    form1.surface->render(&shot);
+    form1.surface->render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
     EXPECT_EQ(shot.pixel(600, 300), form1.surface->palette().color(QPalette::Window).rgb());
 }
 
-TEST_F(OpenWindow, HeroPosesStandAtTheirPlacesSizedToTheirPicturesInMirrorPairs) {
-    // Each pose's Left and Top; its size is its picture's, never stretched.
-    auto places = [](const ControlArray<Image>& poses, bool pairs) {
-        std::string shown;
-        for (int i = 0; i < poses.count(); ++i) {
-            const Image& pose = poses[i];
-            shown += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
-            EXPECT_EQ(QSize(pose.widthTwips(), pose.heightTwips()), pose.picture()->pixels() * 15);
-            EXPECT_FALSE(pose.stretch());
-            if (pairs && i % 2 == 1) { // the odd one the even one's mirror image
-                EXPECT_EQ(pose.picture()->resource(), poses[i - 1].picture()->resource());
-                EXPECT_TRUE(pose.picture()->mirrored() && !poses[i - 1].picture()->mirrored());
-            }
-        }
-        return shown;
-    };
-    EXPECT_EQ(places(form1.Mira, true), "2700,1600 2700,1600 ");
-    EXPECT_EQ(places(form1.Prepara, true),
-              "3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 3020,1440 ");
-    EXPECT_EQ(places(form1.Pega, true), "1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 "
-                                        "2880,1120 1600,1880 1900,1880 1920,1200 2880,1200 ");
-    EXPECT_EQ(places(form1.Golpe, false), "1920,1920 2040,1920 ");
-}
-
-TEST_F(OpenWindow, HasItsTitleAFixedBorderTheHolesRoundTheFieldAndTheTrainingsBoxes) {
+TEST_F(OpenWindow, HasItsTitleAFixedBorderAndItsHolesHeroAndTrainingsBoxesInPlace) {
     EXPECT_EQ(form1.windowTitle(), "Trompalo " TROMPALO_VERSION);
     EXPECT_EQ(form1.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
               Qt::WindowMinimizeButtonHint);
@@ -99,6 +76,28 @@ TEST_F(OpenWindow, HasItsTitleAFixedBorderTheHolesRoundTheFieldAndTheTrainingsBo
         EXPECT_EQ(form1.Shape1[i].geometry(), hole.geometry());
     }
     EXPECT_FALSE(drawn.hasNext());
+    // The hero's poses: each one's Left and Top; its size is its picture's,
+    // never stretched; in mirror pairs.
+    auto places = [](const ControlArray<Image>& poses, bool pairs) {
+        std::string shown;
+        for (int i = 0; i < poses.count(); ++i) {
+            const Image& pose = poses[i];
+            shown += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
+            EXPECT_EQ(QSize(pose.widthTwips(), pose.heightTwips()), pose.picture()->pixels() * 15);
+            EXPECT_FALSE(pose.stretch());
+            if (pairs && i % 2 == 1) { // the odd one the even one's mirror image
+                EXPECT_EQ(pose.picture()->resource(), poses[i - 1].picture()->resource());
+                EXPECT_TRUE(pose.picture()->mirrored() && !poses[i - 1].picture()->mirrored());
+            }
+        }
+        return shown;
+    };
+    EXPECT_EQ(places(form1.Mira, true), "2700,1600 2700,1600 ");
+    EXPECT_EQ(places(form1.Prepara, true),
+              "3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 3020,1440 ");
+    EXPECT_EQ(places(form1.Pega, true), "1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 "
+                                        "2880,1120 1600,1880 1900,1880 1920,1200 2880,1200 ");
+    EXPECT_EQ(places(form1.Golpe, false), "1920,1920 2040,1920 ");
     // The training's misses and target box, as the game has them (the stories
     // of the scenarios show the rest of the game on the window).
     Display& d = form1.game().display();
