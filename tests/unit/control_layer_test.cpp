@@ -118,10 +118,9 @@ TEST_F(ControlLayer, ArraysLoadCopiesOfTheTemplateThatStartHidden) {
               std::make_tuple(QString("0"), QColor(255, 192, 128), true, 7920, 255,
                               QString("Label4"), 1, true, 2));
     ControlArray<Image> marks("Image6");
-    Image& mark = marks.add(surface, 0);
     auto picture = std::make_shared<const PictureData>(":/pictures/mark-stroke.svg", QSize(32, 32));
-    mark.setPicture(picture);
-    mark.setStretch(true);
+    marks.add(surface, 0).setPicture(picture);
+    marks[0].setStretch(true);
     // The very same picture, not a copy.
     EXPECT_TRUE(marks.load(1).picture() == picture && marks[1].stretch());
     QPointer<Label> gone(&copy);
