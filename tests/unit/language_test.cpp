@@ -49,7 +49,7 @@ struct English : testkit::GameWindow {};
 
 } // namespace
 
-TEST(Languages, TheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
+TEST(Languages, AFirstStartTakesTheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
     EXPECT_EQ(text(gameLanguages().join(u' ')), "es en");
     // The system's languages, first the most wanted.
     const std::pair<const char*, const char*> rows[] = {
@@ -64,19 +64,17 @@ TEST(Languages, TheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
     EXPECT_EQ(text(chooseLanguage({"pt-BR"}, regional)), "pt_BR");
     EXPECT_EQ(text(chooseLanguage({"pt_PT", "pt-BR"}, regional)), "pt");
     EXPECT_EQ(text(languageName("es") + u' ' + languageName("en")), "Español English");
-}
-
-TEST(Languages, AFirstStartFollowsTheSystemsLanguageUntilThePlayerChooses) {
-    // (a language kept that the game no longer speaks is no choice)
-    const std::tuple<QStringList, const char*, const char*> rows[] = {
-        {{"de-DE", "en-GB"}, "", "Game Help"},
-        {{"fr-FR"}, "", "Juego Ayuda"},
-        {{"fr-FR"}, "en", "Game Help"},
-        {{"en-US"}, "pt", "Game Help"}};
-    for (const auto& [system, kept, menus] : rows) {
+    // The window follows it until the player chooses (a language kept that
+    // the game no longer speaks is no choice).
+    const std::tuple<const char*, const char*, const char*> starts[] = {
+        {"de-DE en-GB", "", "Game Help"},
+        {"fr-FR", "", "Juego Ayuda"},
+        {"fr-FR", "en", "Game Help"},
+        {"en-US", "pt", "Game Help"}};
+    for (const auto& [system, kept, menus] : starts) {
         testkit::ScriptedServices services;
         services.kept[Setting::Language] = kept;
-        services.systemLanguageList = system;
+        services.systemLanguageList = QString(system).split(u' ');
         Form1 form1(services);
         EXPECT_EQ(menuTitles(form1), menus);
         EXPECT_EQ(services.kept[Setting::Language], kept);
@@ -143,7 +141,6 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceKeepsTheChoiceAndAGameRe
               "Points|25 Points.|-15 Points and a round of slaps.");
     testkit::chooseMenu(form1, "MnuHow");
     testkit::chooseMenu(form1, "MnuIdioma_es");
-    EXPECT_EQ(menuTitles(form1), "Juego Ayuda");
     EXPECT_EQ(text(form1.MnuNew->caption() + u'|' + withoutAccessKey(options->Option2[3]->text()) +
                    u'|' + options->Command2->caption()),
               "Nuevo| 7 seg.|Cancelar");
