@@ -27,10 +27,9 @@ namespace {
 using Queued = QWindowSystemInterface::AsynchronousDelivery;
 
 void queueMouse(QWidget& widget, QPoint at, QEvent::Type type) {
-    const bool press = type == QEvent::MouseButtonPress;
     QWindowSystemInterface::handleMouseEvent<Queued>(
         widget.window()->windowHandle(), widget.mapTo(widget.window(), at), widget.mapToGlobal(at),
-        press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
 }
 
 void queueClick(QWidget& widget, QPoint at) {
