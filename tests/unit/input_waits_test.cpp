@@ -37,21 +37,6 @@ void queueClick(QWidget& widget, QPoint at) {
     queueMouse(widget, at, QEvent::MouseButtonRelease);
 }
 
-// Counts the presses and keys a window receives, and those of them that
-// arrive while inside is set.
-struct InputCounter : QObject {
-    bool inside = false;
-    int presses = 0, keys = 0, early = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        const bool press = event->type() == QEvent::MouseButtonPress;
-        const bool key = event->type() == QEvent::KeyPress;
-        early += (press || key) && inside;
-        presses += press;
-        keys += key;
-        return false;
-    }
-};
-
 struct Game : testkit::GameWindow {};
 
 TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedAndTheNewGameChosenMeanwhileStartsAfterIt) {
@@ -94,7 +79,7 @@ TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
     form1.game().display().Hole[2] = 4;
     form1.Timer1->fire();
     bool ticked = false;
-    InputCounter counter;
+    testkit::EventCounter counter;
     form1.windowHandle()->installEventFilter(&counter);
     queueClick(form1.Image3[2], testkit::centreOf(form1.Image3[2]));
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
@@ -109,7 +94,9 @@ TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
     counter.inside = false;
     EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 2");
     QCoreApplication::processEvents(); // the next turn of the event loop
-    EXPECT_EQ(std::tuple(counter.early, counter.presses, counter.keys), std::tuple(0, 1, 1));
+    EXPECT_EQ(std::tuple(counter.early, counter.seen[QEvent::MouseButtonPress],
+                         counter.seen[QEvent::KeyPress]),
+              std::tuple(0, 1, 1));
 }
 
 } // namespace

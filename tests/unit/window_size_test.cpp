@@ -5,6 +5,7 @@
 // screen: controls where their twips say, pictures drawn sharp at their new
 // size, the client area centred on the field's blue, the player's choice kept,
 // and a window that fits its screen, whatever the screen does.
+#include "game_window.h"
 #include "platform/menu_item.h"
 #include "platform/qt_services.h"
 #include "platform/scale.h"
@@ -102,18 +103,12 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndEverySizeChangeIsT
     // Wayland a size change is drawn into a fresh buffer, and only what the
     // window repaints reaches it.
     QCoreApplication::processEvents();
-    struct : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
+    testkit::EventCounter counter;
     form1.surface->installEventFilter(&counter);
     around.installEventFilter(&counter);
     form1.update();
     QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 2); // each once
+    EXPECT_EQ(counter.seen[QEvent::Paint], 2); // each once
     QTest::keyClick(&form1, Qt::Key_F11);
     EXPECT_FALSE(form1.isFullScreen());
     EXPECT_EQ(form1.size(), form1.maximumSize());

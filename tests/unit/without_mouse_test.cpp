@@ -133,9 +133,8 @@ TEST_F(GameWindow, AScreenReaderHearsTheHolesTheScoresTheButtonAndTheLegend) {
               "Jug 1:|0|Puntos del jugador 1|vacío");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form1.Label3)->role(), QAccessible::StaticText);
     // A change of a box is announced on it, to a screen reader listening.
-    QPlatformAccessibility& listening =
-        *QGuiApplicationPrivate::platformIntegration()->accessibility();
-    listening.setActive(true);
+    auto* listening = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    listening->setActive(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         if (event->type() == QAccessible::NameChanged)
             event->object()->setProperty("announced", true);
@@ -143,7 +142,7 @@ TEST_F(GameWindow, AScreenReaderHearsTheHolesTheScoresTheButtonAndTheLegend) {
     services.setClock(services.now() + 1);
     form1.Timer1->fire();
     QAccessible::installUpdateHandler(nullptr);
-    listening.setActive(false);
+    listening->setActive(false);
     EXPECT_TRUE(form1.Label3->property("announced").toBool()) << said(form1.Label3).toStdString();
     // The legend names each character with its value; the About window is
     // titled with the game and its links are links.
