@@ -29,18 +29,6 @@ using namespace trompalo;
 
 namespace {
 
-// Every language of the game at 100 %, 150 %, 200 % and two full-screen scales.
-template <class F> void inEveryLanguageAtEveryScale(F&& f) {
-    for (const QString& language : gameLanguages()) {
-        setLanguage(language);
-        for (const double scale : {1.0, 1.5, 2.0, 1.875, 2.625}) {
-            SCOPED_TRACE(language.toStdString());
-            setWindowScale(scale);
-            f();
-        }
-    }
-}
-
 // The pixels of one drawing that differ from another's of the same size and format.
 int differ(const QImage& a, const QImage& b) {
     const auto* p = reinterpret_cast<const QRgb*>(a.constBits());
@@ -122,74 +110,77 @@ void expectAllWhole(const QWidget& window) {
 }
 
 struct TextsFit : testkit::GameWindow {
-    Game& game = form1.game();
-    Display& d = game.display();
     void TearDown() override {
         setWindowScale(1.0);
         setLanguage(QStringLiteral("es"));
     }
-    void show() { form1.Timer1->fire(); } // (a stopped timer's event only shows the game)
 };
 
 } // namespace
 
-TEST_F(TextsFit, TheGameWindowShowsEveryRoundTrainingStageAndLargestNumberWhole) {
-    Module1& m = game.module1();
-    inEveryLanguageAtEveryScale([&] {
-        // Every label and the start button, with what they show (at start-up, the first time).
-        expectAllWhole(form1);
-        applyOptions(m, {3, 5, 3, false, 1}); // "Guillotina.", 15 seconds, 4 players
-        for (int round : {1, 9, 10, 99, 100, 999}) {
-            for (int player = 1; player <= 4; ++player) {
-                m.RoundNo = round;
-                m.CurrentPlayer = player - 1;
-                game.NextTurn();
-                show();
-                expectWhole(*form1.Command1);
-                // The caption fits the button's own font: it keeps it.
-                EXPECT_EQ(form1.Command1->shownFont(), form1.Command1->font());
-            }
-        }
-        applyOptions(m, {7, 5, 0, false, 1}); // "Entrenamiento."
-        for (int stage = 1; stage <= 12; ++stage) {
-            m.RoundNo = stage - 1;
-            m.CurrentPlayer = 1;
-            game.NextTurn();
-            show();
-            EXPECT_EQ(form1.Command1->caption().count(u'\r'), 4); // three lines and two empty
-            expectWhole(*form1.Command1);
-        }
-        for (int total : {0, 325, -15, -9999, 32767, -32768}) {
-            d.Score = {total, total, total, total};
-            d.Partial = d.Countdown = d.HitsLeft = total;
-            show();
+TEST_F(TextsFit, EveryRoundTrainingStageNumberAndDialogCaptionIsDrawnWhole) {
+    Module1& m = form1.game().module1();
+    Display& d = form1.game().display();
+    Module1 settings; // (the dialogs')
+    // Every language of the game at 100 %, 150 %, 200 % and two full-screen scales.
+    for (const QString& language : gameLanguages()) {
+        setLanguage(language);
+        for (const double scale : {1.0, 1.5, 2.0, 1.875, 2.625}) {
+            SCOPED_TRACE(language.toStdString());
+            setWindowScale(scale);
+            // Every label and the start button of the game window, with what
+            // they show (at start-up, the first time); then every round and
+            // training stage on the button, the largest numbers in the boxes
+            // and counters. (A stopped timer's event only shows the game.)
             expectAllWhole(form1);
+            applyOptions(m, {3, 5, 3, false, 1}); // "Guillotina.", 15 seconds, 4 players
+            for (int round : {1, 9, 10, 99, 100, 999}) {
+                for (int player = 1; player <= 4; ++player) {
+                    m.RoundNo = round;
+                    m.CurrentPlayer = player - 1;
+                    form1.game().NextTurn();
+                    form1.Timer1->fire();
+                    expectWhole(*form1.Command1);
+                    // The caption fits the button's own font: it keeps it.
+                    EXPECT_EQ(form1.Command1->shownFont(), form1.Command1->font());
+                }
+            }
+            applyOptions(m, {7, 5, 0, false, 1}); // "Entrenamiento."
+            for (int stage = 1; stage <= 12; ++stage) {
+                m.RoundNo = stage - 1;
+                m.CurrentPlayer = 1;
+                form1.game().NextTurn();
+                form1.Timer1->fire();
+                EXPECT_EQ(form1.Command1->caption().count(u'\r'), 4); // three lines and two empty
+                expectWhole(*form1.Command1);
+            }
+            for (int total : {0, 325, -15, -9999, 32767, -32768}) {
+                d.Score = {total, total, total, total};
+                d.Partial = d.Countdown = d.HitsLeft = total;
+                form1.Timer1->fire();
+                expectAllWhole(form1);
+            }
+            for (int misses = 1; misses <= 10; ++misses) {
+                d.MissesShown = misses;
+                form1.Timer1->fire();
+                expectWhole(*form1.Label7);
+            }
+            // The dialogs, made in the language in use, as the game makes them.
+            Form2 options(&form1, settings);
+            Form3 legend(form1, form1.Image2);
+            FormQuorvane about(form1, services, form1.iconPicture(),
+                               form1.picture(PictureId::MakerLogo));
+            about.show();
+            for (const QWidget* window : std::initializer_list<QWidget*>{&legend, &about, &options})
+                expectAllWhole(*window);
+            // Qt's own option buttons and frames: as wide as their captions need.
+            for (const QRadioButton* button : options.findChildren<QRadioButton*>())
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << button->text().toStdString() << " at " << windowScale();
+            for (const QGroupBox* frame : options.findChildren<QGroupBox*>())
+                EXPECT_LT(QFontMetrics(frame->font()).horizontalAdvance(frame->title()),
+                          frame->width())
+                    << frame->title().toStdString() << " at " << windowScale();
         }
-        for (int misses = 1; misses <= 10; ++misses) {
-            d.MissesShown = misses;
-            show();
-            expectWhole(*form1.Label7);
-        }
-    });
-}
-
-TEST_F(TextsFit, TheDialogsShowEveryCaptionWhole) {
-    Module1 settings;
-    inEveryLanguageAtEveryScale([&] {
-        // (made in the language in use, as the game makes them)
-        Form2 options(&form1, settings);
-        Form3 legend(form1, form1.Image2);
-        FormQuorvane about(form1, services, form1.iconPicture(),
-                           form1.picture(PictureId::MakerLogo));
-        about.show();
-        for (const QWidget* window : std::initializer_list<QWidget*>{&legend, &about, &options})
-            expectAllWhole(*window);
-        // Qt's own option buttons and frames: as wide as their captions need.
-        for (const QRadioButton* button : options.findChildren<QRadioButton*>())
-            EXPECT_GE(button->width(), button->sizeHint().width())
-                << button->text().toStdString() << " at " << windowScale();
-        for (const QGroupBox* frame : options.findChildren<QGroupBox*>())
-            EXPECT_LT(QFontMetrics(frame->font()).horizontalAdvance(frame->title()), frame->width())
-                << frame->title().toStdString() << " at " << windowScale();
-    });
+    }
 }
