@@ -4,7 +4,7 @@
 // The game window on scripted services, shown, for tests that play it: the
 // options dialog is answered by clicks on the buttons of the game kind, the
 // turn limit and the number of players set beforehand; every message box is
-// noted and answered OK.
+// noted and answered OK. And a counter of the events that reach a widget.
 #pragma once
 
 #include "dialogs/form2.h"
@@ -18,7 +18,24 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
+
 namespace trompalo::testkit {
+
+// Counts the events of each kind that reach the objects it watches, and the
+// presses and keys of them that arrive while inside is set.
+struct EventCounter : QObject {
+    bool inside = false;
+    std::map<QEvent::Type, int> seen;
+    int early = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        ++seen[event->type()];
+        early += inside &&
+                 (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress);
+        return false;
+    }
+};
 
 struct GameWindow : ::testing::Test {
     ScriptedServices services;
@@ -55,9 +72,7 @@ struct GameWindow : ::testing::Test {
     }
     // "Juego -> Nuevo" with these buttons of the options dialog.
     void newGame(int gameButton, int limitButton, int playersButton) {
-        kind = gameButton;
-        limit = limitButton;
-        players = playersButton;
+        std::tie(kind, limit, players) = std::tie(gameButton, limitButton, playersButton);
         chooseMenu(form1, "Nuevo");
     }
 };

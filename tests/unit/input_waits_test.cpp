@@ -27,10 +27,9 @@ namespace {
 using Queued = QWindowSystemInterface::AsynchronousDelivery;
 
 void queueMouse(QWidget& widget, QPoint at, QEvent::Type type) {
-    const bool press = type == QEvent::MouseButtonPress;
     QWindowSystemInterface::handleMouseEvent<Queued>(
         widget.window()->windowHandle(), widget.mapTo(widget.window(), at), widget.mapToGlobal(at),
-        press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
 }
 
 void queueClick(QWidget& widget, QPoint at) {
@@ -38,52 +37,9 @@ void queueClick(QWidget& widget, QPoint at) {
     queueMouse(widget, at, QEvent::MouseButtonRelease);
 }
 
-void queueKey(QWidget& widget, int key, const QString& text) {
-    QWindow* window = widget.window()->windowHandle();
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-        QWindowSystemInterface::handleKeyEvent<Queued>(window, type, key, Qt::NoModifier, text);
-}
+struct Game : testkit::GameWindow {};
 
-// Counts the presses and keys a window receives, apart those that arrive
-// while `inside` is set.
-struct InputCounter : QObject {
-    const bool* inside = nullptr;
-    int presses = 0, keys = 0, early = 0;
-    bool eventFilter(QObject*, QEvent* event) override {
-        const bool press = event->type() == QEvent::MouseButtonPress;
-        const bool key = event->type() == QEvent::KeyPress;
-        if ((press || key) && inside && *inside)
-            ++early;
-        presses += press;
-        keys += key;
-        return false;
-    }
-};
-
-struct Game : testkit::GameWindow {
-    QMenu& juego() { return *form1.findChild<QMenu*>("MnuJuego"); }
-    QPoint nuevoIn(QMenu& menu) { return menu.actionGeometry(&form1.MnuNew->action()).center(); }
-};
-
-TEST_F(Game, ANewGameChosenAsATickEndsTheTurnStartsWithPlayerOne) {
-    newGame(3, 5, 1); // "Guillotina.", 15 seconds, 2 players
-    testkit::click(*form1.Command1);
-    // The menu is open and "Nuevo" is clicked just as the turn's time runs out.
-    juego().popup(form1.geometry().center());
-    QCoreApplication::processEvents();
-    queueClick(juego(), nuevoIn(juego()));
-    kind = 5; // "325."
-    services.setClock(15.05);
-    form1.Timer1->fire();
-    EXPECT_EQ(form1.game().module1().GameKind, kGuillotina);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(form1.game().module1().GameKind, kKind325);
-    EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 1");
-    EXPECT_EQ(form1.Label5[0].backColor().name().toStdString(), "#00ff00");
-    EXPECT_EQ(form1.Label5[1].backColor().name().toStdString(), "#ffffff");
-}
-
-TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedWhateverIsChosenMeanwhile) {
+TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedAndTheNewGameChosenMeanwhileStartsAfterIt) {
     newGame(3, 2, 1); // "Guillotina.", 7 hits, 2 players
     testkit::click(*form1.Command1);
     services.setClock(31); // player 1's turn runs out
@@ -99,16 +55,22 @@ TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedWhateverIsChosenMeanwhile) {
     testkit::press(form1.Image3[4]);
     // The release that closes the ninth hero, then "Juego", "Nuevo", "325."
     // and three players, all clicked before the game has handled the release.
-    juego().winId();
-    const QPoint juegoTitle = form1.menuBar()->actionGeometry(juego().menuAction()).center();
+    QMenu& juego = *form1.findChild<QMenu*>("MnuJuego");
+    juego.winId();
     queueMouse(form1.Image3[4], testkit::centreOf(form1.Image3[4]), QEvent::MouseButtonRelease);
-    queueClick(*form1.menuBar(), juegoTitle);
-    queueClick(juego(), nuevoIn(juego()));
+    queueClick(*form1.menuBar(), form1.menuBar()->actionGeometry(juego.menuAction()).center());
+    queueClick(juego, juego.actionGeometry(&form1.MnuNew->action()).center());
     kind = 5;
     players = 2;
     QCoreApplication::processEvents();
-    ASSERT_FALSE(messages.isEmpty());
-    EXPECT_EQ(messages.front().toStdString(), "Final de partida. El ganador ha sido el jugador: 2");
+    EXPECT_EQ(messages.join(u'|').toStdString(),
+              "Final de partida. El ganador ha sido el jugador: 2");
+    // The new game, with player 1 on.
+    EXPECT_EQ(form1.game().module1().GameKind, kKind325);
+    EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 1");
+    EXPECT_EQ(
+        (form1.Label5[0].backColor().name() + form1.Label5[1].backColor().name()).toStdString(),
+        "#00ff00#ffffff");
 }
 
 TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
@@ -116,24 +78,25 @@ TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
     testkit::click(*form1.Command1);
     form1.game().display().Hole[2] = 4;
     form1.Timer1->fire();
-    bool inTick = false, ticked = false;
-    InputCounter counter;
-    counter.inside = &inTick;
+    bool ticked = false;
+    testkit::EventCounter counter;
     form1.windowHandle()->installEventFilter(&counter);
     queueClick(form1.Image3[2], testkit::centreOf(form1.Image3[2]));
-    queueKey(form1, Qt::Key_Space, " ");
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QWindowSystemInterface::handleKeyEvent<Queued>(form1.windowHandle(), type, Qt::Key_Space,
+                                                       Qt::NoModifier, " ");
     QTimer::singleShot(0, [&] { ticked = true; });
     services.setClock(15.05);
-    inTick = true;
+    counter.inside = true;
     form1.Timer1->fire(); // the turn's time is up: the window repaints, a timer goes off
     EXPECT_TRUE(ticked);
     QtServices().processEvents(); // (the program's own services hold them back too)
-    inTick = false;
+    counter.inside = false;
     EXPECT_EQ(form1.Command1->caption().toStdString(), "Ronda: 1\r\rJugador 2");
     QCoreApplication::processEvents(); // the next turn of the event loop
-    EXPECT_EQ(counter.early, 0);
-    EXPECT_EQ(counter.presses, 1);
-    EXPECT_EQ(counter.keys, 1);
+    EXPECT_EQ(std::tuple(counter.early, counter.seen[QEvent::MouseButtonPress],
+                         counter.seen[QEvent::KeyPress]),
+              std::tuple(0, 1, 1));
 }
 
 } // namespace

@@ -1,28 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Quorvane
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The game in English: the system's language on a first start, a short game
-// read in English, and the language menu that switches at once and is kept.
-#include "dialogs/form2.h"
+// The game in English: the system's language on a first start, the message
+// boxes, and the language menu that switches every window at once, is kept,
+// and gives a short game read in English.
 #include "dialogs/form3.h"
+#include "game_window.h"
 #include "platform/access_keys.h"
 #include "platform/language.h"
 #include "platform/menu_item.h"
-#include "support/draws.h"
-#include "support/driver.h"
-#include "support/scripted_services.h"
-#include "window/form1.h"
+#include "platform/message_box.h"
 #include "window/game_texts.h"
 
-#include <QAbstractButton>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 using namespace trompalo;
 
@@ -40,72 +33,48 @@ std::string menuTitles(Form1& window) {
     return text(titles.join(u' '));
 }
 
-struct English : ::testing::Test {
-    testkit::ScriptedServices services;
-    std::unique_ptr<Form1> form1;
-    QStringList seen; // what the modal windows showed, in order
+// The first of these texts without an access key of its own among them.
+std::string sharedAccessKey(const QStringList& texts) {
+    QString taken;
+    for (const QString& t : texts) {
+        const qsizetype at = t.indexOf(QRegularExpression("&[^&]"));
+        if (at < 0 || taken.contains(t[at + 1].toLower()))
+            return text(t);
+        taken += t[at + 1].toLower();
+    }
+    return "";
+}
 
-    void SetUp() override {
-        services.kept[Setting::Language] = QStringLiteral("en");
-        services.whileModal = [this](QWidget& window) {
-            if (auto* options = qobject_cast<Form2*>(&window)) {
-                seen << options->windowTitle() << withoutAccessKey(options->Option1[5]->text())
-                     << options->Command1->caption();
-                testkit::click(*options->Option1[5]); // "325."
-                testkit::click(*options->Command1);
-            } else if (auto* box = qobject_cast<QMessageBox*>(&window)) {
-                seen << box->text() << withoutAccessKey(box->button(QMessageBox::Ok)->text());
-                testkit::click(*box->button(QMessageBox::Ok));
-            } else if (auto* legend = qobject_cast<Form3*>(&window)) {
-                seen << legend->windowTitle() << legend->Label1[1].caption()
-                     << legend->Label1[4].caption();
-            }
-            window.hide();
-        };
-        form1 = std::make_unique<Form1>(services);
-        form1->Form_Load();
-        form1->show();
-    }
-    void TearDown() override {
-        form1.reset();
-        setLanguage(QStringLiteral("es"));
-    }
-};
+struct English : testkit::GameWindow {};
 
 } // namespace
 
-TEST(Languages, TheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
+TEST(Languages, AFirstStartTakesTheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
     EXPECT_EQ(text(gameLanguages().join(u' ')), "es en");
-    const std::pair<QStringList, const char*> rows[] = {
-        {{"en-US", "es-ES"}, "en"},
-        {{"es-ES", "en-US"}, "es"},
-        {{"de-DE", "en_GB"}, "en"},
-        {{"de", "fr"}, "es"},
-        {{"C"}, "es"},
-        {{}, "es"},
-        {{"EN"}, "en"},
-    };
+    // The system's languages, first the most wanted.
+    const std::pair<const char*, const char*> rows[] = {
+        {"en-US es-ES", "en"}, {"es-ES en-US", "es"}, {"de-DE en_GB", "en"},
+        {"de fr", "es"},       {"C", "es"},           {"", "es"},
+        {"EN", "en"}};
     for (const auto& [wanted, chosen] : rows)
-        EXPECT_EQ(text(chooseLanguage(wanted)), chosen) << text(wanted.join(u','));
+        EXPECT_EQ(text(chooseLanguage(QString(wanted).split(u' ', Qt::SkipEmptyParts))), chosen)
+            << wanted;
     // A regional translation where the game has one, else the language's.
     const QStringList regional{"es", "pt", "pt_BR"};
     EXPECT_EQ(text(chooseLanguage({"pt-BR"}, regional)), "pt_BR");
     EXPECT_EQ(text(chooseLanguage({"pt_PT", "pt-BR"}, regional)), "pt");
-    EXPECT_EQ(text(languageName("es")), "Español");
-    EXPECT_EQ(text(languageName("en")), "English");
-}
-
-TEST(Languages, AFirstStartFollowsTheSystemsLanguageUntilThePlayerChooses) {
-    // (a language kept that the game no longer speaks is no choice)
-    const std::tuple<QStringList, const char*, const char*> rows[] = {
-        {{"de-DE", "en-GB"}, "", "Game Help"},
-        {{"fr-FR"}, "", "Juego Ayuda"},
-        {{"en-US"}, "pt", "Game Help"},
-    };
-    for (const auto& [system, kept, menus] : rows) {
+    EXPECT_EQ(text(languageName("es") + u' ' + languageName("en")), "Español English");
+    // The window follows it until the player chooses (a language kept that
+    // the game no longer speaks is no choice).
+    const std::tuple<const char*, const char*, const char*> starts[] = {
+        {"de-DE en-GB", "", "Game Help"},
+        {"fr-FR", "", "Juego Ayuda"},
+        {"fr-FR", "en", "Game Help"},
+        {"en-US", "pt", "Game Help"}};
+    for (const auto& [system, kept, menus] : starts) {
         testkit::ScriptedServices services;
         services.kept[Setting::Language] = kept;
-        services.systemLanguageList = system;
+        services.systemLanguageList = QString(system).split(u' ');
         Form1 form1(services);
         EXPECT_EQ(menuTitles(form1), menus);
         EXPECT_EQ(services.kept[Setting::Language], kept);
@@ -114,95 +83,87 @@ TEST(Languages, AFirstStartFollowsTheSystemsLanguageUntilThePlayerChooses) {
 }
 
 TEST(Languages, TheMessageBoxesReadWhoWonOrTiedAndHowTheTrainingWent) {
-    const std::pair<Notice, const char*> rows[] = {
-        {{Notice::Winner, {3}}, "Final de partida. El ganador ha sido el jugador: 3"},
-        {{Notice::Tie, {1, 2, 4}}, "Final de partida. Han empatado los jugadores: 1,2,4."},
-        {{Notice::Tie, {2, 3}}, "Final de partida. Han empatado los jugadores: 2,3."},
-        {{Notice::TrainingCompleted, {}}, "Has completado con éxito el entrenamiento!!."},
-        {{Notice::StageLost, {}}, "Nivel no superado. Quieres probar de nuevo?"},
+    const std::tuple<const char*, Notice, const char*> rows[] = {
+        {"es", {Notice::Winner, {3}}, "Final de partida. El ganador ha sido el jugador: 3"},
+        {"es", {Notice::Tie, {1, 2, 4}}, "Final de partida. Han empatado los jugadores: 1,2,4."},
+        {"es", {Notice::Tie, {2, 3}}, "Final de partida. Han empatado los jugadores: 2,3."},
+        {"es", {Notice::TrainingCompleted, {}}, "Has completado con éxito el entrenamiento!!."},
+        {"es", {Notice::StageLost, {}}, "Nivel no superado. Quieres probar de nuevo?"},
+        {"en", {Notice::Winner, {1}}, "Game over. The winner is player: 1"},
+        {"en", {Notice::Tie, {1, 3}}, "Game over. A tie between players: 1,3."},
     };
-    for (const auto& [notice, said] : rows)
+    for (const auto& [language, notice, said] : rows) {
+        setLanguage(language);
         EXPECT_EQ(text(GameTexts::notice(notice)), said);
-    setLanguage(QStringLiteral("en"));
-    EXPECT_EQ(text(GameTexts::notice({Notice::Tie, {1, 3}})),
-              "Game over. A tie between players: 1,3.");
+    }
+    // Their buttons speak the game's language too, each with its access key.
+    for (const auto& [language, buttons] : {std::pair{"es", "&Aceptar|&Cancelar Trompalo"},
+                                            std::pair{"en", "&OK|&Cancel Trompalo"}}) {
+        setLanguage(language);
+        const auto box = makeMessageBox(nullptr, "?", MsgButtons::OkCancel, MsgIcon::Question);
+        EXPECT_EQ(text(box->button(QMessageBox::Ok)->text() + u'|' +
+                       box->button(QMessageBox::Cancel)->text() + u' ' + box->windowTitle()),
+                  buttons);
+    }
     setLanguage(QStringLiteral("es"));
 }
 
-TEST_F(English, AShortGameReadsInEnglish) {
-    EXPECT_EQ(menuTitles(*form1), "Game Help");
-    EXPECT_EQ(text(form1->Label6[0].caption()), "P1:");
-    testkit::chooseMenu(*form1, "MnuNew");
-    EXPECT_EQ(text(form1->Command1->caption()), "Round: 1\r\rPlayer 1");
-    // Player 1 reaches 325 with the caped hero's 25.
-    testkit::click(*form1->Command1);
-    form1->game().display().Score[0] = 300;
-    services.popUp(0, 4);
-    testkit::click(form1->Image3[4]);
-    testkit::chooseMenu(*form1, "MnuPuntos");
-    testkit::chooseMenu(*form1, "MnuHow");
-    EXPECT_EQ(text(seen.join(u'|')),
-              "Options|325.|Start|Game over. The winner is player: 1|OK|Points|25 Points.|"
-              "-15 Points and a round of slaps.");
-    ASSERT_EQ(services.shellTargets.size(), 1);
-    EXPECT_EQ(text(services.shellTargets.front()), "Instrucciones_en.htm");
-}
-
-TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceAndKeepsTheChoice) {
-    testkit::chooseMenu(*form1, "MnuNew");
-    Form2* options = form1->findChild<Form2*>();
-    ASSERT_NE(options, nullptr);
-    auto* spanish = form1->findChild<MenuItem*>("MnuIdioma_es");
-    auto* english = form1->findChild<MenuItem*>("MnuIdioma_en");
+TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceKeepsTheChoiceAndAGameReadsInIt) {
+    auto* spanish = form1.findChild<MenuItem*>("MnuIdioma_es");
+    auto* english = form1.findChild<MenuItem*>("MnuIdioma_en");
     ASSERT_TRUE(spanish && english);
-    EXPECT_TRUE(english->checked() && !spanish->checked());
     EXPECT_EQ(text(spanish->caption() + u' ' + english->caption()), "Español English");
-    testkit::chooseMenu(*form1, "MnuIdioma_es");
+    newGame(5, 5, 1); // "325.", 15 seconds, 2 players
+    Form2* options = form1.findChild<Form2*>();
+    ASSERT_NE(options, nullptr);
+    testkit::chooseMenu(form1, "MnuIdioma_en");
     // The window, its menus, the start button and the hidden options dialog.
-    EXPECT_EQ(menuTitles(*form1), "Juego Ayuda");
-    EXPECT_EQ(text(withoutAccessKey(form1->findChild<QMenu*>("MnuIdioma")->title())), "Idioma");
-    EXPECT_EQ(text(form1->Label6[8].caption()), "Parcial:");
-    EXPECT_EQ(text(form1->Command1->caption()), "Ronda: 1\r\rJugador 1");
-    EXPECT_EQ(
-        text(withoutAccessKey(options->Option2[3]->text()) + u'|' + options->Command2->caption()),
-        " 7 seg.|Cancelar");
-    EXPECT_TRUE(spanish->checked() && !english->checked());
-    EXPECT_EQ(services.kept[Setting::Language], "es");
-    testkit::chooseMenu(*form1, "MnuHow");
-    EXPECT_EQ(text(services.shellTargets.back()), "Instrucciones.htm");
-    testkit::chooseMenu(*form1, "MnuIdioma_en");
-    EXPECT_EQ(text(form1->MnuNew->caption() + u'|' + withoutAccessKey(options->Option2[3]->text())),
-              "New| 7 sec.");
+    EXPECT_EQ(menuTitles(form1), "Game Help");
+    EXPECT_EQ(text(withoutAccessKey(form1.findChild<QMenu*>("MnuIdioma")->title())), "Language");
+    EXPECT_EQ(text(form1.Label6[0].caption() + u'|' + form1.Label6[8].caption()), "P1:|Turn:");
+    EXPECT_EQ(text(form1.Command1->caption()), "Round: 1\r\rPlayer 1");
+    EXPECT_EQ(text(options->windowTitle() + u'|' + withoutAccessKey(options->Option1[5]->text()) +
+                   u'|' + withoutAccessKey(options->Option2[3]->text()) + u'|' +
+                   options->Command1->caption() + u'|' + options->Command2->caption()),
+              "Options|325.| 7 sec.|Start|Cancel");
+    EXPECT_TRUE(english->checked() && !spanish->checked());
     EXPECT_EQ(services.kept[Setting::Language], "en");
+    // Player 1 reaches 325 with the caped hero's 25; the legend (as its menu
+    // item makes it) and the help are in English.
+    testkit::click(*form1.Command1);
+    form1.game().display().Score[0] = 300;
+    services.popUp(0, 4);
+    testkit::click(form1.Image3[4]);
+    EXPECT_EQ(text(messages.join(u'|')), "Game over. The winner is player: 1");
+    Form3 legend(form1, form1.Image2);
+    EXPECT_EQ(text(legend.windowTitle() + u'|' + legend.Label1[1].caption() + u'|' +
+                   legend.Label1[4].caption()),
+              "Points|25 Points.|-15 Points and a round of slaps.");
+    testkit::chooseMenu(form1, "MnuHow");
+    testkit::chooseMenu(form1, "MnuIdioma_es");
+    EXPECT_EQ(text(form1.MnuNew->caption() + u'|' + withoutAccessKey(options->Option2[3]->text()) +
+                   u'|' + options->Command2->caption()),
+              "Nuevo| 7 seg.|Cancelar");
+    EXPECT_TRUE(spanish->checked() && !english->checked());
+    testkit::chooseMenu(form1, "MnuHow");
+    EXPECT_EQ(text(services.shellTargets.join(u' ')), "Instrucciones_en.htm Instrucciones.htm");
     // In each language every menu, menu item and control of the options has an
     // access key of its own among its neighbours.
-    auto keys = [](const QStringList& texts) {
-        QString taken;
-        for (const QString& t : texts) {
-            const qsizetype at = t.indexOf(QRegularExpression("&[^&]"));
-            if (at < 0 || taken.contains(t[at + 1].toLower()))
-                return text(t);
-            taken += t[at + 1].toLower();
-        }
-        return std::string("each its own");
-    };
-    for (const char* language : {"MnuIdioma_es", "MnuIdioma_en"}) {
-        testkit::chooseMenu(*form1, language);
-        QStringList bar;
-        for (QAction* menu : form1->menuBar()->actions()) {
+    for (const char* language : {"MnuIdioma_en", "MnuIdioma_es"}) {
+        testkit::chooseMenu(form1, language);
+        QStringList bar, controls;
+        for (QAction* menu : form1.menuBar()->actions()) {
             bar << menu->text();
             QStringList items;
             for (QAction* item : menu->menu()->actions())
                 if (!item->isSeparator())
                     items << item->text();
-            EXPECT_EQ(keys(items), "each its own") << language;
+            EXPECT_EQ(sharedAccessKey(items), "") << language;
         }
-        EXPECT_EQ(keys(bar), "each its own");
-        QStringList controls;
         for (const QAbstractButton* b : options->findChildren<QAbstractButton*>())
             controls << b->text();
         for (const QGroupBox* box : options->findChildren<QGroupBox*>())
             controls << box->title();
-        EXPECT_EQ(keys(controls), "each its own") << language;
+        EXPECT_EQ(sharedAccessKey(bar) + sharedAccessKey(controls), "") << language;
     }
 }

@@ -5,6 +5,7 @@
 // screen: controls where their twips say, pictures drawn sharp at their new
 // size, the client area centred on the field's blue, the player's choice kept,
 // and a window that fits its screen, whatever the screen does.
+#include "game_window.h"
 #include "platform/menu_item.h"
 #include "platform/qt_services.h"
 #include "platform/scale.h"
@@ -14,7 +15,6 @@
 #include "window/form1.h"
 #include "window/window_size.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -24,6 +24,8 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 using namespace trompalo;
 using testkit::differing;
@@ -57,10 +59,10 @@ TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
         form1.Form_Load();
         const int dpr = 200 / percent; // the screen's device pixels per pixel
         Image& hole = form1.Image3[0];
-        if (percent == 200) {
-            EXPECT_EQ(hole.geometry(), QRect(688, 64, 98, 98)); // 5160, 480, 735 twips
-            EXPECT_EQ(form1.Command1->font().pixelSize(), 32);  // 12 points
-        }
+        // 5160, 480, 735 twips; 12 points.
+        EXPECT_EQ(hole.geometry(),
+                  QRect(QPoint(344, 32) * percent / 100, QSize(49, 49) * percent / 100));
+        EXPECT_EQ(form1.Command1->font().pixelSize(), 16 * percent / 100);
         hole.setPicture(form1.Image2[0].picture());
         QImage shot(form1.surface->size() * dpr, QImage::Format_ARGB32);
         shot.setDevicePixelRatio(dpr);
@@ -81,21 +83,19 @@ TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
     }
 }
 
-TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
+TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndEverySizeChangeIsTickedAndKept) {
     Form1 form1(services);
     form1.Form_Load();
     form1.show();
     // (the full-screen item's shortcut reaches the active window)
-    form1.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+    ASSERT_TRUE(testkit::activate(*form1.windowHandle()));
+    // (F11 is the full-screen item's own key: what the item ticks and keeps
+    // is read below, on every change of size)
     QTest::keyClick(&form1, Qt::Key_F11);
     ASSERT_TRUE(form1.isFullScreen());
-    EXPECT_TRUE(form1.findChild<MenuItem*>("MnuPantalla")->checked());
-    EXPECT_EQ(services.kept[Setting::FullScreen], true);
-    // The client area at the scale that fits (fullScreenScale), centred.
+    // The client area at the scale that fits (fullScreenScale, below), centred.
     QWidget& around = *form1.centralWidget();
     EXPECT_EQ(around.geometry().bottom(), form1.screen()->geometry().bottom());
-    EXPECT_EQ(form1.surface->size(), QSize(680, 412) * windowScale());
     EXPECT_EQ(form1.surface->pos(), QPoint((around.width() - form1.surface->width()) / 2,
                                            (around.height() - form1.surface->height()) / 2));
     EXPECT_EQ(around.grab().toImage().pixel(0, 0), kFullScreenBorder.rgb());
@@ -103,24 +103,15 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     // Wayland a size change is drawn into a fresh buffer, and only what the
     // window repaints reaches it.
     QCoreApplication::processEvents();
-    struct : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
+    testkit::EventCounter counter;
     form1.surface->installEventFilter(&counter);
     around.installEventFilter(&counter);
     form1.update();
     QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 2); // each once
+    EXPECT_EQ(counter.seen[QEvent::Paint], 2); // each once
     QTest::keyClick(&form1, Qt::Key_F11);
     EXPECT_FALSE(form1.isFullScreen());
-    EXPECT_EQ(form1.surface->size(), QSize(680, 412));
     EXPECT_EQ(form1.size(), form1.maximumSize());
-    EXPECT_EQ(services.kept[Setting::FullScreen], false);
-    EXPECT_EQ(services.kept[Setting::WindowPercent], 100);
     // Maximised by the window manager: in the middle, on the blue; restored, as before.
     form1.setWindowState(Qt::WindowMaximized);
     QCoreApplication::processEvents();
@@ -129,16 +120,11 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndF11GoesBack) {
     QCoreApplication::processEvents();
     EXPECT_EQ(form1.centralWidget(), form1.surface);
     EXPECT_EQ(form1.size(), form1.maximumSize());
-}
-
-TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
-    Form1 form1(services);
-    form1.Form_Load();
-    form1.show();
-    // From each size to each other one: 100, 150, 200 % and full screen (0).
+    // From each size to each other one by the menu: 100, 150, 200 % and full
+    // screen (0), whose item turns it on and off.
     const int sizes[] = {100, 150, 200, 0};
     auto choose = [&](int size) {
-        if (size || !form1.isFullScreen()) // (the full-screen item turns it on and off)
+        if (size || !form1.isFullScreen())
             testkit::chooseMenu(form1, size ? QStringLiteral("MnuTam%1").arg(size) : "MnuPantalla");
     };
     for (int from : sizes) {
@@ -151,23 +137,22 @@ TEST_F(Sized, EverySizeChangeShowsTicksAndKeepsTheSizeChosen) {
             // Full screen keeps the percentage to come back to, ticked too.
             const int percent = to ? to : from ? from : 100;
             EXPECT_EQ(form1.isFullScreen(), to == 0);
-            std::string ticked;
+            EXPECT_EQ(form1.surface->size(), QSize(680, 412) * (to ? to / 100.0 : windowScale()));
+            QString ticked;
             for (MenuItem* item : form1.findChild<QMenu*>("MnuTam")->findChildren<MenuItem*>())
-                if (item->checked())
-                    ticked += item->objectName().toStdString();
-            EXPECT_EQ(ticked, "MnuTam" + std::to_string(percent) + (to ? "" : "MnuPantalla"));
+                ticked += item->checked() ? item->objectName() : QString();
+            EXPECT_EQ(ticked.toStdString(),
+                      "MnuTam" + std::to_string(percent) + (to ? "" : "MnuPantalla"));
             EXPECT_EQ(services.kept[Setting::FullScreen], to == 0);
             EXPECT_EQ(services.kept[Setting::WindowPercent], percent);
-            if (to) {
-                EXPECT_EQ(form1.surface->size(), QSize(680, 412) * to / 100);
-            }
         }
     }
 }
 
 TEST_F(Sized, ASavedSizeServesWhereItFitsAndTheWindowFollowsItsScreen) {
-    // The screen, the size the last run kept (0: none) and the size shown;
-    // the size kept stays for a larger screen.
+    // The screen, the size the last run kept (0: none, a first start, which
+    // takes the largest that fits in four fifths of the screen) and the size
+    // shown; the size kept stays for a larger screen.
     const std::tuple<QSize, int, int> rows[] = {{{1920, 1080}, 200, 200}, {{1366, 768}, 200, 100},
                                                 {{1366, 768}, 150, 150},  {{1366, 768}, 0, 100},
                                                 {{1920, 1080}, 0, 200},   {{1680, 1050}, 0, 150}};
@@ -197,19 +182,17 @@ TEST_F(Sized, ASavedSizeServesWhereItFitsAndTheWindowFollowsItsScreen) {
     EXPECT_EQ(windowScale(), 1.875);
 }
 
-TEST(WindowSizes, TheFirstSizeFitsInFourFifthsOfTheScreenFullScreenInStepsOfAnEighth) {
-    EXPECT_EQ(startingPercent(1080, 431), 200);
-    EXPECT_EQ(startingPercent(1050, 431), 150);
-    EXPECT_EQ(startingPercent(800, 431), 100);
+TEST(WindowSizes, AFrameKeepsItsMiddleAndFullScreenGrowsInStepsOfAnEighth) {
+    // (the first start's size, the largest that fits in four fifths of the
+    // screen, is read on the window: ASavedSizeServesWhereItFits)
     EXPECT_EQ(fullScreenScale(QSize(1920, 1050), QSize(680, 412), 19), 2.375);
     EXPECT_EQ(fullScreenScale(QSize(800, 600), QSize(680, 412), 19), 1.125);
     // A frame keeps its middle (a change and its reverse take it back where it
     // was) and its title bar on the screen.
     const QRect screen(0, 0, 1366, 768);
     const QRect small(300, 150, 690, 470);
-    const QRect large = placeFrame(small, {1025, 676}, screen);
-    EXPECT_EQ(large, QRect(133, 47, 1025, 676));
-    EXPECT_EQ(placeFrame(large, small.size(), screen), small);
+    EXPECT_EQ(placeFrame(small, {1025, 676}, screen), QRect(133, 47, 1025, 676));
+    EXPECT_EQ(placeFrame(QRect(133, 47, 1025, 676), small.size(), screen), small);
     EXPECT_EQ(placeFrame(QRect(1200, -50, 690, 470), {690, 470}, screen), QRect(676, 0, 690, 470));
     EXPECT_EQ(placeFrame(small, {1400, 900}, screen).topLeft(), QPoint(0, 0));
 }
@@ -218,48 +201,41 @@ TEST(WindowSizes, TheSettingsFileKeepsEachChoiceAndAnythingElseReadsAsItsDefault
     QTemporaryDir dir;
     const QString file = dir.filePath("trompalo.ini");
     QtServices services(file);
-    // Nothing kept yet: the defaults (no size, no language: the first start's).
-    auto all = [](Services& s) {
+    const Setting settings[] = {Setting::WindowPercent, Setting::FullScreen, Setting::Language,
+                                Setting::Sound, Setting::Guides};
+    auto all = [&](auto&& s) {
         QStringList read;
-        for (Setting which : {Setting::WindowPercent, Setting::FullScreen, Setting::Language,
-                              Setting::Sound, Setting::Guides})
+        for (Setting which : settings)
             read << s.setting(which).toString();
         return read.join(u',').toStdString();
     };
+    // Nothing kept yet: the defaults (no size, no language: the first start's).
     EXPECT_EQ(all(services), ",false,,true,false");
-    const std::pair<Setting, QVariant> chosen[] = {{Setting::WindowPercent, 150},
-                                                   {Setting::FullScreen, true},
-                                                   {Setting::Language, "en"},
-                                                   {Setting::Sound, false},
-                                                   {Setting::Guides, true}};
-    for (const auto& [which, value] : chosen)
-        services.saveSetting(which, value);
-    QtServices again(file);
-    EXPECT_EQ(all(again), "150,true,en,false,true");
+    const QVariant chosen[] = {150, true, "en", false, true};
+    for (int i = 0; i < 5; ++i)
+        services.saveSetting(settings[i], chosen[i]);
+    EXPECT_EQ(all(QtServices(file)), "150,true,en,false,true");
     // A value of another kind, or outside what the game offers, or a file that
     // is no settings file, reads as the default; a write makes the file anew.
     for (const char* hostile : {"[ventana]\nporcentaje=125\npantalla_completa=yes\n"
                                 "[idioma]\ncodigo=../../etc\n[juego]\nsonido=0\napoyos=1\n",
                                 "[ventana]\nporcentaje=150\n\x01 no settings here\n["}) {
-        QFile broken(file);
-        ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write(hostile) > 0);
-        broken.close();
+        std::ofstream(file.toStdString(), std::ios::binary) << hostile;
         EXPECT_EQ(all(services), ",false,,true,false") << hostile;
     }
     services.saveSetting(Setting::WindowPercent, 200);
     EXPECT_EQ(services.setting(Setting::WindowPercent), 200);
+    QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
+    nowhere.saveSetting(Setting::WindowPercent, 200);
+    EXPECT_FALSE(nowhere.setting(Setting::WindowPercent).isValid());
     // The game takes "Sonido" and "Apoyos" as kept, and keeps them anew.
     testkit::ScriptedServices kept;
     kept.kept = {{Setting::Sound, false}, {Setting::Guides, true}};
     Form1 form1(kept);
     form1.show();
-    EXPECT_FALSE(form1.MnuS->checked());
-    EXPECT_TRUE(form1.MnuApo->checked() && !form1.Shape1[0].isHidden());
+    EXPECT_TRUE(!form1.MnuS->checked() && form1.MnuApo->checked() && !form1.Shape1[0].isHidden());
     testkit::chooseMenu(form1, "MnuS");
     testkit::chooseMenu(form1, "MnuApo");
     EXPECT_EQ(kept.kept[Setting::Sound], true);
     EXPECT_EQ(kept.kept[Setting::Guides], false);
-    QtServices nowhere(file + "/trompalo.ini"); // below a plain file: never written
-    nowhere.saveSetting(Setting::WindowPercent, 200);
-    EXPECT_FALSE(nowhere.setting(Setting::WindowPercent).isValid());
 }

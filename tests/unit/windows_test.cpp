@@ -4,9 +4,7 @@
 // The game window as it opens (its size, its hero, what lies in front of what)
 // and the About window's bare surface.
 #include "dialogs/form_quorvane.h"
-#include "support/driver.h"
-#include "support/scripted_services.h"
-#include "window/form1.h"
+#include "game_window.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -24,11 +22,7 @@ int depth(const QWidget& w) {
     return static_cast<int>(w.parentWidget()->children().indexOf(const_cast<QWidget*>(&w)));
 }
 
-struct OpenWindow : ::testing::Test {
-    testkit::ScriptedServices services;
-    Form1 form1{services};
-    void SetUp() override { form1.Form_Load(); }
-};
+struct OpenWindow : testkit::GameWindow {};
 
 } // namespace
 
@@ -44,64 +38,23 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     // The grid counters of player 2 lie over the score boxes.
     EXPECT_GT(depth(form1.Label8[0]), depth(form1.Label5[0]));
     // "Apoyos" puts the markers behind everything; a hit brings the burst
-    // over everything but the start button.
-    form1.show();
+    // over everything but the start button, which stays over everything.
     testkit::chooseMenu(form1, "Apoyos");
     form1.Shape1.forEach([&](Shape& marker) { EXPECT_LT(depth(marker), depth(*form1.Label9)); });
     form1.game().display().Hole[0] = 3;
     testkit::click(form1.Image3[0]);
     EXPECT_GT(depth(*form1.Image1), depth(form1.Image2[2])); // the front of the field
-    // The start button stays over everything.
-    for (QObject* child : form1.surface->children()) {
-        if (child != form1.Command1 && child->isWidgetType()) {
-            EXPECT_LT(depth(*static_cast<QWidget*>(child)), depth(*form1.Command1));
-        }
-    }
-    // The score panel beside the field shows the window's colour.
+    EXPECT_EQ(form1.surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).last(),
+              form1.Command1);
+    // The score panel beside the field shows the window's colour, painted by
+    // the surface itself (Qt draws no background under it).
     QImage shot(form1.surface->size(), QImage::Format_RGB32);
     shot.fill(Qt::red);
-    form1.surface->render(&shot);
+    form1.surface->render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
     EXPECT_EQ(shot.pixel(600, 300), form1.surface->palette().color(QPalette::Window).rgb());
 }
 
-TEST_F(OpenWindow, HeroPosesStandAtTheirPlacesSizedToTheirPicturesInMirrorPairs) {
-    // Each pose's Left and Top; its size is its picture's, never stretched.
-    auto places = [](const ControlArray<Image>& poses, bool pairs) {
-        std::string shown;
-        for (int i = 0; i < poses.count(); ++i) {
-            const Image& pose = poses[i];
-            shown += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
-            EXPECT_EQ(QSize(pose.widthTwips(), pose.heightTwips()), pose.picture()->pixels() * 15);
-            EXPECT_FALSE(pose.stretch());
-            if (pairs && i % 2 == 1) { // the odd one the even one's mirror image
-                EXPECT_EQ(pose.picture()->resource(), poses[i - 1].picture()->resource());
-                EXPECT_TRUE(pose.picture()->mirrored() && !poses[i - 1].picture()->mirrored());
-            }
-        }
-        return shown;
-    };
-    EXPECT_EQ(places(form1.Mira, true), "2700,1600 2700,1600 ");
-    EXPECT_EQ(places(form1.Prepara, true),
-              "3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 3020,1440 ");
-    EXPECT_EQ(places(form1.Pega, true), "1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 "
-                                        "2880,1120 1600,1880 1900,1880 1920,1200 2880,1200 ");
-    EXPECT_EQ(places(form1.Golpe, false), "1920,1920 2040,1920 ");
-}
-
-TEST_F(OpenWindow, ShowsTheTrainingsMissesAndTargetBoxAsTheGameHasThem) {
-    // (the stories of the scenarios show the rest of the game on the window)
-    Display& d = form1.game().display();
-    d.MissesLineShown = d.TargetShown = true;
-    d.MissesShown = 2;
-    d.Target = 1;
-    form1.Timer1->fire(); // any event shows the game
-    for (QWidget* shown : std::initializer_list<QWidget*>{form1.Label7, form1.Image9, form1.Label9})
-        EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
-    EXPECT_EQ(form1.Label7->caption(), "2Fallo(s).");
-    EXPECT_EQ(form1.Image9->picture(), form1.Image2[1].picture());
-}
-
-TEST_F(OpenWindow, HasItsTitleAFixedBorderAndTheHolesRingTheField) {
+TEST_F(OpenWindow, HasItsTitleAFixedBorderAndItsHolesHeroAndTrainingsBoxesInPlace) {
     EXPECT_EQ(form1.windowTitle(), "Trompalo " TROMPALO_VERSION);
     EXPECT_EQ(form1.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
               Qt::WindowMinimizeButtonHint);
@@ -123,10 +76,42 @@ TEST_F(OpenWindow, HasItsTitleAFixedBorderAndTheHolesRingTheField) {
         EXPECT_EQ(form1.Shape1[i].geometry(), hole.geometry());
     }
     EXPECT_FALSE(drawn.hasNext());
+    // The hero's poses: each one's Left and Top; its size is its picture's,
+    // never stretched; in mirror pairs.
+    auto places = [](const ControlArray<Image>& poses, bool pairs) {
+        std::string shown;
+        for (int i = 0; i < poses.count(); ++i) {
+            const Image& pose = poses[i];
+            shown += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
+            EXPECT_EQ(QSize(pose.widthTwips(), pose.heightTwips()), pose.picture()->pixels() * 15);
+            EXPECT_FALSE(pose.stretch());
+            if (pairs && i % 2 == 1) { // the odd one the even one's mirror image
+                EXPECT_EQ(pose.picture()->resource(), poses[i - 1].picture()->resource());
+                EXPECT_TRUE(pose.picture()->mirrored() && !poses[i - 1].picture()->mirrored());
+            }
+        }
+        return shown;
+    };
+    EXPECT_EQ(places(form1.Mira, true), "2700,1600 2700,1600 ");
+    EXPECT_EQ(places(form1.Prepara, true),
+              "3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 3020,1440 ");
+    EXPECT_EQ(places(form1.Pega, true), "1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 "
+                                        "2880,1120 1600,1880 1900,1880 1920,1200 2880,1200 ");
+    EXPECT_EQ(places(form1.Golpe, false), "1920,1920 2040,1920 ");
+    // The training's misses and target box, as the game has them (the stories
+    // of the scenarios show the rest of the game on the window).
+    Display& d = form1.game().display();
+    d.MissesLineShown = d.TargetShown = true;
+    d.MissesShown = 2;
+    d.Target = 1;
+    form1.Timer1->fire(); // any event shows the game
+    EXPECT_TRUE(form1.Label7->isVisible() && form1.Image9->isVisible() &&
+                form1.Label9->isVisible());
+    EXPECT_EQ(form1.Label7->caption(), "2Fallo(s).");
+    EXPECT_EQ(form1.Image9->picture(), form1.Image2[1].picture());
 }
 
 TEST_F(OpenWindow, TheAboutWindowsBareSurfaceClearsTheUnderlineAndClosesIt) {
-    form1.show();
     FormQuorvane about(form1, services, form1.iconPicture(), form1.picture(PictureId::MakerLogo));
     about.show();
     QCoreApplication::processEvents();
