@@ -3,8 +3,9 @@
 
 // The game window on a real X server with a window manager (run.sh starts
 // them): its frame where it was after size changes and inside a small screen,
-// full screen and back, and a turn paused when another program takes the
-// keyboard, but not by the game's own windows.
+// full screen and back, a modal window that will not stay minimised, and a
+// turn paused when another program takes the keyboard, but not by the game's
+// own windows.
 #include "dialogs/form2.h"
 #include "platform/application.h"
 #include "platform/qt_services.h"
@@ -61,7 +62,7 @@ struct Desktop : ::testing::Test {
 
 } // namespace
 
-TEST_F(Desktop, SizesKeepTheFrameInPlaceOnTheScreenAndASavedSizeFitsIt) {
+TEST_F(Desktop, TheWindowKeepsItsPlaceFitsTheScreenAndPausesForAnotherProgram) {
     QSettings(file, QSettings::IniFormat).setValue("ventana/porcentaje", 200);
     QtServices services(file);
     Form1 form1(services);
@@ -94,40 +95,30 @@ TEST_F(Desktop, SizesKeepTheFrameInPlaceOnTheScreenAndASavedSizeFitsIt) {
     EXPECT_EQ(form1.surface->size(), QSize(680, 412));
     EXPECT_LE((form1.frameGeometry().topLeft() - QPoint(60, 40)).manhattanLength(), 3);
     // A modal window minimised by the window manager (openbox offers the
-    // button whatever the window asks) comes back at once.
+    // button whatever the window asks) comes back at once; "Adelante".
     bool cameBack = false;
     whenModal([&](QWidget& options) {
         QProcess::execute("xdotool", {"windowminimize", QString::number(options.winId())});
         QTest::qWait(300);
         cameBack = QTest::qWaitFor([&] { return options.isVisible() && !options.isMinimized(); });
-        testkit::click(*static_cast<Form2&>(options).Command2);
+        testkit::click(*static_cast<Form2&>(options).Command1);
     });
     testkit::chooseMenu(form1, "Nuevo");
     EXPECT_TRUE(cameBack);
-}
-
-TEST_F(Desktop, AnotherProgramPausesATurnTheGamesOwnWindowsDoNot) {
-    QtServices services(file);
-    Form1 form1(services);
-    form1.show();
-    ASSERT_TRUE(activate(form1));
-    whenModal([&](QWidget& options) { testkit::click(*static_cast<Form2&>(options).Command1); });
-    testkit::chooseMenu(form1, "Nuevo");
-    // The player's click on the button makes the window active and starts the turn.
+    // The player's click on the button makes the window active and starts the
+    // turn. The points legend over the turn: it goes on.
     ASSERT_TRUE(activate(form1));
     form1.Command1->click();
-    ASSERT_TRUE(form1.game().TurnInPlay());
-    // The points legend over the turn: it goes on.
     whenModal([](QWidget& legend) { QTimer::singleShot(500, &legend, &QWidget::close); });
     testkit::chooseMenu(form1, "Puntos");
     QTest::qWait(500);
-    EXPECT_FALSE(form1.game().Paused());
-    EXPECT_EQ(form1.Timer1->interval(), 100);
-    // Another program's window takes the keyboard: paused, and it stays so.
+    EXPECT_TRUE(form1.game().TurnInPlay() && !form1.game().Paused());
+    // Another program's window takes the keyboard (the player clicks it: a
+    // window manager gives no keyboard to a window unasked): paused, and it
+    // stays so.
     ASSERT_TRUE(activate(form1));
     QProcess other;
     other.start(program, {"--other-program"});
-    // (the player clicks it: a window manager gives no keyboard to a window unasked)
     QProcess::execute("xdotool", {"search", "--sync", "--name", "^other$", "windowactivate"});
     EXPECT_TRUE(QTest::qWaitFor([&] { return form1.game().Paused(); }, 10000));
     other.kill();
