@@ -141,7 +141,10 @@ QAccessible::Role Control::accessibleRole() const {
 }
 
 void Control::announceChange() {
-    // (as Qt's own labels do: a screen reader, if any, decides what to say)
+    // (as Qt's own labels do: a screen reader, if any, decides what to say;
+    // of a control not shown there is nothing to say)
+    if (!isVisible())
+        return;
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }

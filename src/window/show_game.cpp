@@ -61,9 +61,17 @@ void Form1::showGame() {
     if (!d.AnnouncementShown && focusWidget() == Command1)
         Command1->clearFocus();
     Command1->setVisible(d.AnnouncementShown);
-    if (d.PausedShown && LblPausa->isHidden())
+    // The pause's veil takes the keyboard while it shows (a screen reader
+    // reads it), and gives it back to the aimed hole.
+    if (d.PausedShown && LblPausa->isHidden()) {
         LblPausa->bringToFront();
-    LblPausa->setVisible(d.PausedShown);
+        LblPausa->setVisible(true);
+        LblPausa->setFocus();
+    } else if (!d.PausedShown && !LblPausa->isHidden()) {
+        LblPausa->setVisible(false);
+        if (d.Aimed >= 0)
+            Image3[d.Aimed].setFocus();
+    }
     MnuPausa->setChecked(game_.Paused());
     // The keyboard's aim: the hole has the focus (a screen reader names it)
     // and a mark around it.
