@@ -28,13 +28,13 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -104,92 +104,92 @@ Value picture(const Picture& shown, const Form1& form1) {
     return {name, {}, shown};
 }
 
-// The game's variables: the highest value of each of their indexes (the
-// lowest is 0), and how each is read.
+// The game's variables, each where the game keeps it: the settings record
+// (Module1) or the state its play shares (Form1State). An array takes one
+// index a dimension, from 0.
 using Indexes = std::vector<int>;
-using ReadVariable = std::function<Value(const Module1&, const Form1State&, const Indexes&)>;
-const std::map<QString, std::pair<Indexes, ReadVariable>> kVariables{
-    {"GameKind", {{}, [](auto& m, auto&, auto&) { return num(m.GameKind); }}},
-    {"NumPlayers", {{}, [](auto& m, auto&, auto&) { return num(m.NumPlayers); }}},
-    {"CurrentPlayer", {{}, [](auto& m, auto&, auto&) { return num(m.CurrentPlayer); }}},
-    {"RoundNo", {{}, [](auto& m, auto&, auto&) { return num(m.RoundNo); }}},
-    {"LimitKind",
-     {{}, [](auto& m, auto&, auto&) { return words(QString::fromStdString(m.LimitKind)); }}},
-    {"LimitValue", {{}, [](auto& m, auto&, auto&) { return num(m.LimitValue); }}},
-    {"WinAtGameEnd", {{}, [](auto& m, auto&, auto&) { return flag(m.WinAtGameEnd); }}},
-    {"PopInterval", {{}, [](auto& m, auto&, auto&) { return num(m.PopInterval); }}},
-    {"StayTime", {{}, [](auto& m, auto&, auto&) { return num(m.StayTime); }}},
-    {"Marks", {{4, 9}, [](auto& m, auto&, auto& i) { return num(m.Marks[i[0]][i[1]]); }}},
-    {"CellOwner", {{9}, [](auto&, auto& s, auto& i) { return num(s.CellOwner[i[0]]); }}},
-    {"GridHero", {{9}, [](auto&, auto& s, auto& i) { return num(s.GridHero[i[0]]); }}},
-    {"BoardOver", {{}, [](auto&, auto& s, auto&) { return flag(s.BoardOver); }}},
-    {"EndedByLine", {{}, [](auto&, auto& s, auto&) { return flag(s.EndedByLine); }}},
-    {"LastPopTime", {{}, [](auto&, auto& s, auto&) { return num(s.LastPopTime); }}},
-    {"TurnStart", {{}, [](auto&, auto& s, auto&) { return num(s.TurnStart); }}},
-    {"TurnSeconds", {{}, [](auto&, auto& s, auto&) { return num(s.TurnSeconds); }}},
-    {"TimerBusy", {{}, [](auto&, auto& s, auto&) { return flag(s.TimerBusy); }}},
-    {"Frozen", {{}, [](auto&, auto& s, auto&) { return flag(s.Frozen); }}},
-    {"Slapping", {{}, [](auto&, auto& s, auto&) { return flag(s.Slapping); }}},
-    {"Swinging", {{}, [](auto&, auto& s, auto&) { return flag(s.Swinging); }}},
-    {"SlapTicks", {{}, [](auto&, auto& s, auto&) { return num(s.SlapTicks); }}},
-    {"Misses", {{}, [](auto&, auto& s, auto&) { return num(s.Misses); }}},
-    {"HitChar", {{}, [](auto&, auto& s, auto&) { return num(s.HitChar); }}},
-    {"HitPoints", {{}, [](auto&, auto& s, auto&) { return num(s.HitPoints); }}},
-    {"PopTime", {{11}, [](auto&, auto& s, auto& i) { return num(s.PopTime[i[0]]); }}},
-};
-
-// The properties of the controls and windows: each read in turn until one
-// takes the object (a T) and gives a value. A control array's Count is read
-// from its window (Runner::reference).
-using Property = std::function<std::optional<Value>(QObject&, const Form1&)>;
-template <class T, class Read> Property of(Read read) {
-    return [read](QObject& o, const Form1& form1) -> std::optional<Value> {
-        T* t = qobject_cast<T*>(&o);
-        return t ? std::optional<Value>(read(*t, form1)) : std::nullopt;
+using Variable = std::function<Value(const Game&, const QString& name, const Indexes&)>;
+Value element(const auto& kept, const QString& name, const Indexes& i, std::size_t k = 0) {
+    using T = std::remove_cvref_t<decltype(kept)>;
+    if (k == 0 && i.size() != std::rank_v<T>)
+        return missing(QString("%1 takes %2 index(es)").arg(name).arg(std::rank_v<T>));
+    if constexpr (std::is_array_v<T>)
+        return i[k] < 0 || i[k] >= int(std::extent_v<T>)
+                   ? missing(QString("index %1 of %2 is outside its bounds").arg(i[k]).arg(name))
+                   : element(kept[i[k]], name, i, k + 1);
+    else if constexpr (std::is_same_v<T, std::string>)
+        return words(QString::fromStdString(kept));
+    else
+        return std::is_same_v<T, bool> ? flag(kept) : num(kept);
+}
+template <class Record, class T> Variable in(T Record::*kept) {
+    return [kept](const Game& g, const QString& name, const Indexes& i) {
+        return element(std::get<const Record&>(std::tie(g.module1(), g.state())).*kept, name, i);
     };
 }
+const std::map<QString, Variable> kSettings{
+    {"GameKind", in(&Module1::GameKind)},           {"NumPlayers", in(&Module1::NumPlayers)},
+    {"CurrentPlayer", in(&Module1::CurrentPlayer)}, {"RoundNo", in(&Module1::RoundNo)},
+    {"LimitKind", in(&Module1::LimitKind)},         {"LimitValue", in(&Module1::LimitValue)},
+    {"WinAtGameEnd", in(&Module1::WinAtGameEnd)},   {"PopInterval", in(&Module1::PopInterval)},
+    {"StayTime", in(&Module1::StayTime)},           {"Marks", in(&Module1::Marks)}};
+const std::map<QString, Variable> kShared{
+    {"CellOwner", in(&Form1State::CellOwner)},     {"GridHero", in(&Form1State::GridHero)},
+    {"BoardOver", in(&Form1State::BoardOver)},     {"EndedByLine", in(&Form1State::EndedByLine)},
+    {"LastPopTime", in(&Form1State::LastPopTime)}, {"TurnStart", in(&Form1State::TurnStart)},
+    {"TurnSeconds", in(&Form1State::TurnSeconds)}, {"TimerBusy", in(&Form1State::TimerBusy)},
+    {"Frozen", in(&Form1State::Frozen)},           {"Slapping", in(&Form1State::Slapping)},
+    {"Swinging", in(&Form1State::Swinging)},       {"SlapTicks", in(&Form1State::SlapTicks)},
+    {"Misses", in(&Form1State::Misses)},           {"HitChar", in(&Form1State::HitChar)},
+    {"HitPoints", in(&Form1State::HitPoints)},     {"PopTime", in(&Form1State::PopTime)}};
 
-// Left, Top, Width or Height (k = 0 to 3), in twips.
-Property place(std::size_t k) {
-    return of<QWidget>([k](QWidget& w, auto&) {
-        const QRect r = w.geometry();
-        auto* c = qobject_cast<Control*>(&w);
-        return num(c ? std::array{c->left(), c->top(), c->widthTwips(), c->heightTwips()}[k]
-                     : twipsFromPixels(std::array{r.x(), r.y(), r.width(), r.height()}[k]));
-    });
-}
-
-// Buttons, frames and menu items mark their access key with "&": the caption
-// is the text the player reads.
+// (buttons, frames and menu items mark their access key with "&": the caption
+// is the text the player reads)
 const auto asShown = [](const QString& text) { return words(withoutAccessKey(text)); };
-const std::map<QString, std::vector<Property>> kProperties{
-    {"Caption",
-     {of<Label>([](Label& label, auto&) { return words(label.caption()); }),
-      of<CommandButton>([](CommandButton& button, auto&) { return asShown(button.caption()); }),
-      of<QAbstractButton>([](QAbstractButton& button, auto&) { return asShown(button.text()); }),
-      of<QGroupBox>([](QGroupBox& frame, auto&) { return asShown(frame.title()); }),
-      of<MenuItem>([](MenuItem& item, auto&) { return asShown(item.caption()); }),
-      of<QWidget>([](QWidget& w, auto&) {
-          return w.isWindow() ? std::optional(words(w.windowTitle())) : std::nullopt;
-      })}},
-    {"Visible", {of<QWidget>([](QWidget& w, auto&) {
-         return flag(w.isWindow() ? w.isVisible() : w.isVisibleTo(w.parentWidget()));
-     })}},
-    {"Left", {place(0)}},
-    {"Top", {place(1)}},
-    {"Width", {place(2)}},
-    {"Height", {place(3)}},
-    {"BackColor",
-     {of<Label>([](Label& label, auto&) { return colour(label.backColor()); }),
-      of<CommandButton>([](CommandButton& button, auto&) { return colour(button.faceColor()); })}},
-    {"ForeColor", {of<Label>([](Label& label, auto&) { return colour(label.foreColor()); })}},
-    {"Picture",
-     {of<Image>([](Image& image, auto& form1) { return picture(image.picture(), form1); })}},
-    {"Value", {of<QRadioButton>([](QRadioButton& b, auto&) { return flag(b.isChecked()); })}},
-    {"Checked", {of<MenuItem>([](MenuItem& item, auto&) { return flag(item.checked()); })}},
-    {"Interval", {of<Timer>([](Timer& timer, auto&) { return num(timer.interval()); })}},
-    {"Underline", {of<Label>([](Label& label, auto&) { return flag(label.underline()); })}},
-};
+
+// The properties of a control or a window, by what it is: the most particular
+// kind first, as its reading comes first (a CommandButton's caption before the
+// text of the Qt button it is). A control array's Count is read from its
+// window (Runner::reference).
+const QStringList kProperties{"Caption", "Visible",   "Left",      "Top",     "Width",
+                              "Height",  "BackColor", "ForeColor", "Picture", "Value",
+                              "Checked", "Interval",  "Underline", "Count"};
+std::map<QString, Value> propertiesOf(QObject& o, const Form1& form1) {
+    std::map<QString, Value> is;
+    if (auto* l = qobject_cast<Label*>(&o))
+        is.insert({{"Caption", words(l->caption())},
+                   {"Underline", flag(l->underline())},
+                   {"BackColor", colour(l->backColor())},
+                   {"ForeColor", colour(l->foreColor())}});
+    if (auto* b = qobject_cast<CommandButton*>(&o))
+        is.insert({{"Caption", asShown(b->caption())}, {"BackColor", colour(b->faceColor())}});
+    if (auto* b = qobject_cast<QAbstractButton*>(&o))
+        is.emplace("Caption", asShown(b->text()));
+    if (auto* b = qobject_cast<QRadioButton*>(&o))
+        is.emplace("Value", flag(b->isChecked()));
+    if (auto* frame = qobject_cast<QGroupBox*>(&o))
+        is.emplace("Caption", asShown(frame->title()));
+    if (auto* item = qobject_cast<MenuItem*>(&o))
+        is.insert({{"Caption", asShown(item->caption())}, {"Checked", flag(item->checked())}});
+    if (auto* image = qobject_cast<Image*>(&o))
+        is.emplace("Picture", picture(image->picture(), form1));
+    if (auto* timer = qobject_cast<Timer*>(&o))
+        is.emplace("Interval", num(timer->interval()));
+    if (auto* w = qobject_cast<QWidget*>(&o)) {
+        // (Left, Top, Width and Height in twips)
+        auto* c = qobject_cast<Control*>(w);
+        const QRect r = w->geometry();
+        is.insert(
+            {{"Visible", flag(w->isWindow() ? w->isVisible() : w->isVisibleTo(w->parentWidget()))},
+             {"Left", num(c ? c->left() : twipsFromPixels(r.x()))},
+             {"Top", num(c ? c->top() : twipsFromPixels(r.y()))},
+             {"Width", num(c ? c->widthTwips() : twipsFromPixels(r.width()))},
+             {"Height", num(c ? c->heightTwips() : twipsFromPixels(r.height()))}});
+        if (w->isWindow())
+            is.emplace("Caption", words(w->windowTitle()));
+    }
+    return is;
+}
 
 // A control, a window, or a property or variable of the game, as written.
 // (name: of a control or a variable, empty for a window itself; property:
@@ -216,9 +216,10 @@ Ref parseRef(const Token& token, bool control) {
         throw QString("\"%1\" is not %2").arg(token.text, control ? "a control" : "a reference");
     if (!control && ref.property.isEmpty() && windowed && ref.indexes.empty())
         std::swap(ref.name, ref.property); // a window's property: Form2.Caption
-    if (!ref.property.isEmpty() && ref.property != "Count" && !kProperties.count(ref.property))
+    if (!ref.property.isEmpty() && !kProperties.contains(ref.property))
         throw QString("\"%1\" is not a property").arg(ref.property);
-    if (!control && ref.property.isEmpty() && (windowed || !kVariables.count(ref.name)))
+    if (!control && ref.property.isEmpty() &&
+        (windowed || !(kSettings.count(ref.name) || kShared.count(ref.name))))
         throw QString("\"%1\" is not a variable of the game (a control's property is "
                       "written Control.Property)")
             .arg(ref.name);
@@ -391,16 +392,8 @@ Arg Runner::argument(QString kind, const Token& token) {
 std::function<Value()> Runner::reference(const Token& token) {
     const Ref ref = parseRef(token, false);
     if (ref.property.isEmpty())
-        return [this, ref, &variable = kVariables.at(ref.name)] {
-            const auto& [highest, read] = variable;
-            const Indexes& i = ref.indexes;
-            if (i.size() != highest.size())
-                return missing(QString("%1 takes %2 index(es)").arg(ref.name).arg(highest.size()));
-            for (std::size_t k = 0; k < i.size(); ++k)
-                if (i[k] < 0 || i[k] > highest[k])
-                    return missing(
-                        QString("index %1 of %2 is outside its bounds").arg(i[k]).arg(ref.name));
-            return read(form1_->game().module1(), form1_->game().state(), i);
+        return [this, ref, &read = (kSettings.count(ref.name) ? kSettings : kShared).at(ref.name)] {
+            return read(form1_->game(), ref.name, ref.indexes);
         };
     if (ref.property == "Count")
         return [ref] {
@@ -410,14 +403,12 @@ std::function<Value()> Runner::reference(const Token& token) {
                 count += object->property("index").isValid() && !qobject_cast<QAction*>(object);
             return win ? num(count) : missing("no window " + ref.window);
         };
-    return [this, ref, &reads = kProperties.at(ref.property)] {
+    return [this, ref] {
         QString why;
         QObject* object = control(ref, why);
-        for (std::size_t i = 0; object && i < reads.size(); ++i)
-            if (const auto value = reads[i](*object, *form1_))
-                return *value;
-        return missing(
-            object ? ref.text.chopped(ref.property.size() + 1) + " has no " + ref.property : why);
+        const auto is = object ? propertiesOf(*object, *form1_) : std::map<QString, Value>();
+        const QString has = ref.text.chopped(ref.property.size() + 1) + " has no " + ref.property;
+        return is.count(ref.property) ? is.at(ref.property) : missing(object ? has : why);
     };
 }
 
