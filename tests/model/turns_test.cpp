@@ -160,17 +160,19 @@ TEST_F(Play, TheTickPopsUpSendsDownAndFreezes) {
     EXPECT_EQ(std::tuple(host.draws.queuedLeft(), d.Hole[4]), std::tuple(0u, 2));
 }
 
-TEST_F(Play, APausedTurnGoesOnWhereItStoodAfterAnyWait) {
+TEST_F(Play, PausedOrSlappedThePlayerMovesNothingAndTheTurnGoesOnWhereItStood) {
     newGame(3);   // 15 seconds a turn
     game.Pause(); // between turns there is nothing to pause
     EXPECT_FALSE(game.Paused() || d.PausedShown);
     host.now = 100;
     game.StartTurn();
     popUp(4, 2); // at 100.3, up for 0.75 s
-    // Paused, nothing the player does moves the game.
+    // An hour's pause: nothing the player does, nor a tick, moves the game.
     game.Pause();
     EXPECT_EQ(std::tuple(game.Paused(), d.PausedShown, game.TurnInPlay(), d.Interval),
               std::tuple(true, true, true, 0));
+    host.now += 3600;
+    game.Tick();
     press(2);
     game.WindUp(1);
     game.Aim(1);
@@ -179,32 +181,17 @@ TEST_F(Play, APausedTurnGoesOnWhereItStoodAfterAnyWait) {
               std::tuple(0u, 4, "Mira0", -1));
     game.Resume();
     EXPECT_EQ(std::tuple(d.Interval, d.PausedShown), std::tuple(100, false));
-    // An hour's pause in the slap: it, the character's stay and the turn's
-    // clock go on where they stood.
-    hit(11, 5);
-    after(0.1);
-    const int slapTicks = s.SlapTicks;
-    game.Pause();
-    host.now += 3600;
-    game.Tick();
-    game.Resume();
-    after(0.1); // 0.5 s after it came up: still there
-    EXPECT_EQ(std::make_tuple(d.Hole[2], s.SlapTicks), std::make_tuple(4, slapTicks - 1));
+    // The character's stay goes on where it stood: 0.4 s after it came up it
+    // is still there, 0.8 s after it is gone.
+    after(0.4);
+    EXPECT_EQ(d.Hole[2], 4);
     after(0.4);
     EXPECT_EQ(d.Hole[2], kNoCharacter);
-    // The turn ends after its own 15 seconds of play (as 0 shows, in the last).
-    while (d.Interval != 0)
-        after(0.1);
-    EXPECT_NEAR(host.now - 3600 - 100, 14.1, 1e-6);
-}
-
-TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
-    start(3);
-    popUp(11, 2);
-    game.Swing(2);
-    popUp(0, 4); // the animation's first tick takes the strike away
-    // The pointer changes nothing while it lasts (nor a press: the story of
-    // the slap).
+    // The boy hit: the slap's first tick takes the strike away, and while it
+    // lasts the pointer changes nothing (nor a press: slap_and_freeze.scn).
+    popUp(11, 5);
+    game.Swing(5);
+    after(0.1);
     game.FaceField(7000);
     game.FaceFromHero(4000);
     EXPECT_EQ(std::tuple(hero(), s.Swinging), std::tuple("", false));
@@ -219,7 +206,11 @@ TEST_F(Play, TheSlapLastsThirtyTicksAndTheHeroTakesNoPartInIt) {
                          s.Slapping, hero(), d.Score[0]),
               std::tuple("0011001100110011001100110011-", 7, false, "Mira0", NumberBox(15)));
     game.Swing(3); // a press at once: the strike alone, no standing hero beside
-    EXPECT_EQ(hero(), "Pega3 burst 3");
+    EXPECT_EQ(hero(), "Pega3");
+    // The turn ends after its own 15 seconds of play (as 0 shows, in the last).
+    while (d.Interval != 0)
+        after(0.1);
+    EXPECT_NEAR(host.now - 3600 - 100, 14.1, 1e-6);
 }
 
 TEST_F(Play, TrainingStagesTheirSpeedsRulesCharactersAndMisses) {
