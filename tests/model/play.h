@@ -75,12 +75,9 @@ struct Play : ::testing::Test {
     // The player on turn hits heroes first to last (either way) until each is
     // closed, as long as the turn lasts; the last hit may end the game.
     void close(int first, int last) {
-        for (int c = first;; c += first <= last ? 1 : -1) {
+        for (int c = first, step = first <= last ? 1 : -1; c != last + step; c += step)
             for (int i = 0; i < 3 && m.Marks[m.CurrentPlayer][c + 1] < 3 && d.Interval != 0; ++i)
                 hit(c);
-            if (c == last)
-                return;
-        }
     }
     // A tick, a while later.
     void after(double seconds) { host.now += seconds, game.Tick(); }
