@@ -20,8 +20,8 @@ namespace trompalo::model {
 struct ScriptedHost final : Host {
     double now = 0;
     testkit::ScriptedDraws draws;
-    // Every message box as "winner 2", "tie 1,2", "training completed", and
-    // "?stage lost" for the question.
+    // Every message box and question as "winner 2", "tie 1,2", "training
+    // completed", "stage lost" (answered OK).
     std::vector<std::string> sounds, messages;
     int beeps = 0;
     std::function<void()> duringEvents;
@@ -30,18 +30,14 @@ struct ScriptedHost final : Host {
     double random() override { return draws.next(); }
     void playSound(const char* name) override { sounds.emplace_back(name); }
     void beep() override { ++beeps; }
-    void message(const Notice& notice) override { messages.push_back(said(notice)); }
-    bool confirm(const Notice& notice) override {
-        messages.push_back(said(notice).insert(0, 1, '?'));
-        return true; // OK
-    }
-    static std::string said(const Notice& notice) {
+    void message(const Notice& notice) override {
         static const char* kinds[] = {"winner", "tie", "training completed", "stage lost"};
         std::string text = kinds[notice.kind];
         for (std::size_t i = 0; i < notice.players.size(); ++i)
             text.append(i == 0 ? " " : ",").append(std::to_string(notice.players[i]));
-        return text;
+        messages.push_back(text);
     }
+    bool confirm(const Notice& notice) override { return message(notice), true; }
     void processEvents() override { duringEvents ? duringEvents() : void(); }
 };
 
@@ -72,32 +68,19 @@ struct Play : ::testing::Test {
             host.draws.queue(draw);
     }
     // Character c comes up in hole h at the tick 0.3 s later.
-    void popUp(int c, int hole) {
-        host.now += 0.3;
-        queue(testkit::popUpDraws(c, hole));
-        game.Tick();
-    }
-    // A press and its release over a hole.
+    void popUp(int c, int hole) { queue(testkit::popUpDraws(c, hole)), after(0.3); }
+    // A press and its release over a hole; a hit: c comes up there and is struck.
     void press(int hole) { game.Swing(hole), game.Release(); }
-    void hit(int c, int hole = 5) {
-        popUp(c, hole);
-        press(hole);
-    }
+    void hit(int c, int hole = 5) { popUp(c, hole), press(hole); }
     // The player on turn hits heroes first to last (either way) until each is
     // closed, as long as the turn lasts; the last hit may end the game.
     void close(int first, int last) {
-        for (int c = first;; c += first <= last ? 1 : -1) {
+        for (int c = first, step = first <= last ? 1 : -1; c != last + step; c += step)
             for (int i = 0; i < 3 && m.Marks[m.CurrentPlayer][c + 1] < 3 && d.Interval != 0; ++i)
                 hit(c);
-            if (c == last)
-                return;
-        }
     }
     // A tick, a while later.
-    void after(double seconds) {
-        host.now += seconds;
-        game.Tick();
-    }
+    void after(double seconds) { host.now += seconds, game.Tick(); }
     // The turn's time runs out, and the next one starts (so many times).
     void nextTurn(int turns = 1) {
         for (int i = 0; i < turns; ++i)
@@ -111,10 +94,8 @@ struct Play : ::testing::Test {
             for (std::size_t i = 0; i < poses.size(); ++i)
                 shown += poses[i] ? (shown.empty() ? "" : " ") + name + std::to_string(i) : "";
         };
-        add("Mira", d.Hero.Mira);
-        add("Prepara", d.Hero.Prepara);
-        add("Pega", d.Hero.Pega);
-        add("Golpe", d.Hero.Golpe);
+        add("Mira", d.Hero.Mira), add("Prepara", d.Hero.Prepara);
+        add("Pega", d.Hero.Pega), add("Golpe", d.Hero.Golpe);
         return d.Hero.Burst ? shown + " burst " + std::to_string(d.Hero.BurstHole) : shown;
     }
     // The score boxes as the window shows them, "*" on the box on turn.
