@@ -21,9 +21,7 @@ using namespace trompalo;
 
 namespace {
 
-std::string text(const QString& s) {
-    return s.toStdString();
-}
+const auto text = [](const QString& s) { return s.toStdString(); };
 
 // The titles of the window's menus, as "Juego Ayuda".
 std::string menuTitles(Form1& window) {
@@ -63,7 +61,6 @@ TEST(Languages, AFirstStartTakesTheFirstOfTheSystemsLanguagesThatTheGameSpeaksEl
     const QStringList regional{"es", "pt", "pt_BR"};
     EXPECT_EQ(text(chooseLanguage({"pt-BR"}, regional)), "pt_BR");
     EXPECT_EQ(text(chooseLanguage({"pt_PT", "pt-BR"}, regional)), "pt");
-    EXPECT_EQ(text(languageName("es") + u' ' + languageName("en")), "Español English");
     // The window follows it until the player chooses (a language kept that
     // the game no longer speaks is no choice).
     const std::tuple<const char*, const char*, const char*> starts[] = {
@@ -86,10 +83,8 @@ TEST(Languages, TheMessageBoxesReadWhoWonOrTiedAndHowTheTrainingWent) {
     const std::tuple<const char*, Notice, const char*> rows[] = {
         {"es", {Notice::Winner, {3}}, "Final de partida. El ganador ha sido el jugador: 3"},
         {"es", {Notice::Tie, {1, 2, 4}}, "Final de partida. Han empatado los jugadores: 1,2,4."},
-        {"es", {Notice::Tie, {2, 3}}, "Final de partida. Han empatado los jugadores: 2,3."},
         {"es", {Notice::TrainingCompleted, {}}, "Has completado con éxito el entrenamiento!!."},
         {"es", {Notice::StageLost, {}}, "Nivel no superado. Quieres probar de nuevo?"},
-        {"en", {Notice::Winner, {1}}, "Game over. The winner is player: 1"},
         {"en", {Notice::Tie, {1, 3}}, "Game over. A tie between players: 1,3."},
     };
     for (const auto& [language, notice, said] : rows) {
@@ -144,7 +139,6 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceKeepsTheChoiceAndAGameRe
     EXPECT_EQ(text(form1.MnuNew->caption() + u'|' + withoutAccessKey(options->Option2[3]->text()) +
                    u'|' + options->Command2->caption()),
               "Nuevo| 7 seg.|Cancelar");
-    EXPECT_TRUE(spanish->checked() && !english->checked());
     testkit::chooseMenu(form1, "MnuHow");
     EXPECT_EQ(text(services.shellTargets.join(u' ')), "Instrucciones_en.htm Instrucciones.htm");
     // In each language every menu, menu item and control of the options has an
