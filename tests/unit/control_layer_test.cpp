@@ -149,8 +149,7 @@ TEST_F(ControlLayer, AMenuTickIsTheGamesStateNotQts) {
 
 TEST_F(ControlLayer, ButtonCaptionsBreakAtCarriageReturns) {
     CommandButton button(surface, "Command1");
-    button.setCaption("Ronda: 1\r\rJugador 1");
-    EXPECT_EQ(button.caption(), "Ronda: 1\r\rJugador 1");
+    button.setCaption("Ronda: 1\r\rJugador 1"); // (read back as written: the other tests)
     EXPECT_EQ(button.text(), "Ronda: 1\n\nJugador 1");
 }
 
