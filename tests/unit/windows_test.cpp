@@ -75,27 +75,23 @@ TEST_F(OpenWindow, HasItsTitleAFixedBorderAndItsHolesHeroAndTrainingsBoxesInPlac
         EXPECT_EQ(form1.Shape1[i].geometry(), hole.geometry());
     }
     EXPECT_FALSE(drawn.hasNext());
-    // The hero's poses: each one's Left and Top; its size is its picture's;
-    // in mirror pairs.
-    auto places = [](const ControlArray<Image>& poses, bool pairs) {
-        std::string shown;
-        for (int i = 0; i < poses.count(); ++i) {
-            const Image& pose = poses[i];
-            shown += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
+    // The hero's poses, standing (two), winding up (six), striking (ten) and
+    // slapping (two): each one's Left and Top; its size is its picture's; all
+    // but the slaps in mirror pairs.
+    std::string places;
+    for (ControlArray<Image>* poses : {&form1.Mira, &form1.Prepara, &form1.Pega, &form1.Golpe})
+        for (int i = 0; i < poses->count(); ++i) {
+            const Image& pose = (*poses)[i];
+            places += std::to_string(pose.left()) + "," + std::to_string(pose.top()) + " ";
             EXPECT_EQ(QSize(pose.widthTwips(), pose.heightTwips()), pose.picture()->pixels() * 15);
-            if (pairs && i % 2 == 1) { // the odd one the even one's mirror image
-                EXPECT_EQ(pose.picture()->resource(), poses[i - 1].picture()->resource());
-                EXPECT_TRUE(pose.picture()->mirrored() && !poses[i - 1].picture()->mirrored());
+            if (poses != &form1.Golpe && i % 2 == 1) { // the odd one the even one's mirror image
+                EXPECT_EQ(pose.picture()->resource(), (*poses)[i - 1].picture()->resource());
+                EXPECT_TRUE(pose.picture()->mirrored() && !(*poses)[i - 1].picture()->mirrored());
             }
         }
-        return shown;
-    };
-    EXPECT_EQ(places(form1.Mira, true), "2700,1600 2700,1600 ");
-    EXPECT_EQ(places(form1.Prepara, true),
-              "3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 3020,1440 ");
-    EXPECT_EQ(places(form1.Pega, true), "1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 "
-                                        "2880,1120 1600,1880 1900,1880 1920,1200 2880,1200 ");
-    EXPECT_EQ(places(form1.Golpe, false), "1920,1920 2040,1920 ");
+    EXPECT_EQ(places, "2700,1600 2700,1600 3120,1440 2200,1440 2880,2040 2000,2040 1920,1440 "
+                      "3020,1440 1920,2400 1920,2400 1600,2280 3600,2280 1920,1120 2880,1120 "
+                      "1600,1880 1900,1880 1920,1200 2880,1200 1920,1920 2040,1920 ");
     // The training's misses and target box, as the game has them (the stories
     // of the scenarios show the rest of the game on the window).
     Display& d = form1.game().display();
