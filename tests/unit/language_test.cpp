@@ -23,14 +23,6 @@ namespace {
 
 const auto text = [](const QString& s) { return s.toStdString(); };
 
-// The titles of the window's menus, as "Juego Ayuda".
-std::string menuTitles(Form1& window) {
-    QStringList titles;
-    for (const QAction* menu : window.menuBar()->actions())
-        titles << withoutAccessKey(menu->text());
-    return text(titles.join(u' '));
-}
-
 // The first of these texts without an access key of its own among them.
 std::string sharedAccessKey(const QStringList& texts) {
     QString taken;
@@ -63,17 +55,16 @@ TEST(Languages, AFirstStartTakesTheFirstOfTheSystemsLanguagesThatTheGameSpeaksEl
     EXPECT_EQ(text(chooseLanguage({"pt_PT", "pt-BR"}, regional)), "pt");
     // The window follows it until the player chooses (a language kept that
     // the game no longer speaks is no choice).
-    const std::tuple<const char*, const char*, const char*> starts[] = {
-        {"de-DE en-GB", "", "Game Help"},
-        {"fr-FR", "", "Juego Ayuda"},
-        {"fr-FR", "en", "Game Help"},
-        {"en-US", "pt", "Game Help"}};
-    for (const auto& [system, kept, menus] : starts) {
+    const std::tuple<const char*, const char*, const char*> starts[] = {{"de-DE en-GB", "", "New"},
+                                                                        {"fr-FR", "", "Nuevo"},
+                                                                        {"fr-FR", "en", "New"},
+                                                                        {"en-US", "pt", "New"}};
+    for (const auto& [system, kept, item] : starts) {
         testkit::ScriptedServices services;
         services.kept[Setting::Language] = kept;
         services.systemLanguageList = QString(system).split(u' ');
         Form1 form1(services);
-        EXPECT_EQ(menuTitles(form1), menus);
+        EXPECT_EQ(text(form1.MnuNew->caption()), item);
         EXPECT_EQ(services.kept[Setting::Language], kept);
     }
     setLanguage(QStringLiteral("es"));
@@ -112,8 +103,8 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceKeepsTheChoiceAndAGameRe
     Form2* options = form1.findChild<Form2*>();
     ASSERT_NE(options, nullptr);
     testkit::chooseMenu(form1, "MnuIdioma_en");
-    // The window, its menus, the start button and the hidden options dialog.
-    EXPECT_EQ(menuTitles(form1), "Game Help");
+    // The window, its menus (their titles: below), the start button and the
+    // hidden options dialog.
     EXPECT_EQ(text(withoutAccessKey(form1.findChild<QMenu*>("MnuIdioma")->title())), "Language");
     EXPECT_EQ(text(form1.Label6[0].caption() + u'|' + form1.Label6[8].caption()), "P1:|Turn:");
     EXPECT_EQ(text(form1.Command1->caption()), "Round: 1\r\rPlayer 1");
@@ -141,9 +132,10 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceKeepsTheChoiceAndAGameRe
               "Nuevo| 7 seg.|Cancelar");
     testkit::chooseMenu(form1, "MnuHow");
     EXPECT_EQ(text(services.shellTargets.join(u' ')), "Instrucciones_en.htm Instrucciones.htm");
-    // In each language every menu, menu item and control of the options has an
-    // access key of its own among its neighbours.
-    for (const char* language : {"MnuIdioma_en", "MnuIdioma_es"}) {
+    // In each language the menus' titles, and every menu, menu item and control
+    // of the options has an access key of its own among its neighbours.
+    for (const auto& [language, titles] :
+         {std::pair{"MnuIdioma_en", "&Game &Help"}, {"MnuIdioma_es", "&Juego &Ayuda"}}) {
         testkit::chooseMenu(form1, language);
         QStringList bar, controls;
         for (QAction* menu : form1.menuBar()->actions()) {
@@ -158,6 +150,7 @@ TEST_F(English, TheLanguageMenuSwitchesEveryWindowAtOnceKeepsTheChoiceAndAGameRe
             controls << b->text();
         for (const QGroupBox* box : options->findChildren<QGroupBox*>())
             controls << box->title();
+        EXPECT_EQ(text(bar.join(u' ')), titles);
         EXPECT_EQ(sharedAccessKey(bar) + sharedAccessKey(controls), "") << language;
     }
 }
