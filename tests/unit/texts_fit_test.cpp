@@ -65,8 +65,7 @@ void expectWhole(Control& control, const QString& text, const QColor& colour,
     blank.fill(without.pixelColor(0, 0));
     QImage uncut = blank;
     QPainter painter(&uncut);
-    painter.translate(30, 30);
-    painter.scale(scale, scale);
+    painter.setTransform(QTransform::fromTranslate(30, 30).scale(scale, scale));
     painter.setFont(control.shownFont());
     painter.setPen(colour);
     painter.drawText(area, flags | Qt::TextDontClip, text);
