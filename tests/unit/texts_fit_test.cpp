@@ -115,7 +115,6 @@ using TextsFit = testkit::GameWindow;
 TEST_F(TextsFit, EveryRoundTrainingStageNumberAndDialogCaptionIsDrawnWhole) {
     Module1& m = form1.game().module1();
     Display& d = form1.game().display();
-    Module1 settings; // (the dialogs')
     // Every language of the game at 100 %, 150 %, 200 % and two full-screen scales.
     for (const QString& language : gameLanguages()) {
         setLanguage(language);
@@ -151,7 +150,7 @@ TEST_F(TextsFit, EveryRoundTrainingStageNumberAndDialogCaptionIsDrawnWhole) {
                 expectAllWhole(form1);
             }
             // The dialogs, made in the language in use, as the game makes them.
-            Form2 options(&form1, settings);
+            Form2 options(&form1, m);
             Form3 legend(form1, form1.Image2);
             FormQuorvane about(form1, services, form1.iconPicture(),
                                form1.picture(PictureId::MakerLogo));
