@@ -25,8 +25,6 @@
 using namespace trompalo;
 namespace drive = trompalo::testkit;
 
-namespace {
-
 // A window with a surface, to be shown offscreen so that real events reach it.
 struct ControlLayer : ::testing::Test {
     QMainWindow window;
@@ -40,8 +38,6 @@ struct ControlLayer : ::testing::Test {
         surface->onMouseDown = [this](const MouseArgs&) { ++surfacePresses; };
     }
 };
-
-} // namespace
 
 TEST_F(ControlLayer, PlacesControlsInTwips) {
     Label label(surface, "Label1");

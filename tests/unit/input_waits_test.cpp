@@ -24,24 +24,22 @@
 
 using namespace trompalo;
 
-namespace {
-
 using Queued = QWindowSystemInterface::AsynchronousDelivery;
 
-void queueMouse(QWidget& widget, QPoint at, QEvent::Type type) {
+static void queueMouse(QWidget& widget, QPoint at, QEvent::Type type) {
     QWindowSystemInterface::handleMouseEvent<Queued>(
         widget.window()->windowHandle(), widget.mapTo(widget.window(), at), widget.mapToGlobal(at),
         type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton, type);
 }
 
-void queueClick(QWidget& widget, QPoint at) {
+static void queueClick(QWidget& widget, QPoint at) {
     queueMouse(widget, at, QEvent::MouseButtonPress);
     queueMouse(widget, at, QEvent::MouseButtonRelease);
 }
 
-struct Game : testkit::GameWindow {};
+struct InputWaits : testkit::GameWindow {};
 
-TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedAndTheNewGameChosenMeanwhileStartsAfterIt) {
+TEST_F(InputWaits, TheWinnerIsReadFromTheGameThatEndedAndTheNewGameChosenMeanwhileStartsAfterIt) {
     newGame(3, 2, 1); // "Guillotina.", 7 hits, 2 players
     testkit::click(*form1.Command1);
     services.setClock(31); // player 1's turn runs out
@@ -71,7 +69,7 @@ TEST_F(Game, TheWinnerIsReadFromTheGameThatEndedAndTheNewGameChosenMeanwhileStar
     EXPECT_EQ(form1.Label5[0].backColor(), QColor(Qt::green));
 }
 
-TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
+TEST_F(InputWaits, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
     newGame(3, 5, 1);
     testkit::click(*form1.Command1);
     form1.game().display().Hole[2] = 4;
@@ -94,5 +92,3 @@ TEST_F(Game, AClickOnAHoleAndAKeyTypedAsATickEndsTheTurnArriveAfterIt) {
     EXPECT_EQ(counter.seen[QEvent::MouseButtonPress], 1);
     EXPECT_EQ(counter.seen[QEvent::KeyPress], 1);
 }
-
-} // namespace

@@ -19,12 +19,10 @@
 
 using namespace trompalo;
 
-namespace {
-
 const auto text = [](const QString& s) { return s.toStdString(); };
 
 // The first of these texts without an access key of its own among them.
-std::string sharedAccessKey(const QStringList& texts) {
+static std::string sharedAccessKey(const QStringList& texts) {
     QString taken;
     for (const QString& t : texts) {
         const qsizetype at = t.indexOf(QRegularExpression("&[^&]"));
@@ -36,8 +34,6 @@ std::string sharedAccessKey(const QStringList& texts) {
 }
 
 struct English : testkit::GameWindow {};
-
-} // namespace
 
 TEST(Languages, AFirstStartTakesTheFirstOfTheSystemsLanguagesThatTheGameSpeaksElseSpanish) {
     EXPECT_EQ(text(gameLanguages().join(u' ')), "es en");

@@ -17,13 +17,9 @@
 using namespace trompalo;
 using testkit::differing;
 
-namespace {
-
-QImage render(const PictureEntry& entry) {
+static QImage render(const PictureEntry& entry) {
     return PictureData(entry.resource, entry.pixels, entry.mirrored).renderImage(entry.pixels, 1.0);
 }
-
-} // namespace
 
 TEST(Pictures, EveryDrawingIsThereAtItsExactSizeClearOrOpaqueAndMirrorPairsAreMirrorImages) {
     // The field and the hero's poses cover every pixel (on white); the cast,

@@ -27,17 +27,15 @@
 
 using namespace trompalo;
 
-namespace {
-
 // The pixels of one drawing that differ from another's of the same size and format.
-int differ(const QImage& a, const QImage& b) {
+static int differ(const QImage& a, const QImage& b) {
     const auto* p = reinterpret_cast<const QRgb*>(a.constBits());
     const auto* q = reinterpret_cast<const QRgb*>(b.constBits());
     return std::inner_product(p, p + a.width() * a.height(), q, 0, std::plus<>(),
                               std::not_equal_to<>());
 }
 
-QImage drawn(QWidget& control) {
+static QImage drawn(QWidget& control) {
     QImage image(control.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::magenta); // (a colour no text of the game has)
     control.render(&image);
@@ -51,9 +49,9 @@ QImage drawn(QWidget& control) {
 // them out, keeps it; and its area, drawn at the scale, lies inside the room
 // the control has for text.
 template <class Control>
-void expectWhole(Control& control, const QString& text, const QColor& colour,
-                 const std::function<void(const QColor&)>& paintTextIn, QRectF area, int flags,
-                 double scale, const QRectF& room) {
+static void expectWhole(Control& control, const QString& text, const QColor& colour,
+                        const std::function<void(const QColor&)>& paintTextIn, QRectF area,
+                        int flags, double scale, const QRectF& room) {
     SCOPED_TRACE((control.objectName() + " \"" + text + "\" at " + QString::number(windowScale()))
                      .toStdString());
     const QImage with = drawn(control);
@@ -77,7 +75,7 @@ void expectWhole(Control& control, const QString& text, const QColor& colour,
     EXPECT_TRUE(room.contains(QRectF(area.topLeft() * scale, area.size() * scale)));
 }
 
-void expectWhole(Label& label) {
+static void expectWhole(Label& label) {
     // (clear of a framed label's sunken frame: two lines of a layout pixel at
     // the top and left, one at the bottom and right)
     const double t = label.border() ? scaledPixels(1) : 0;
@@ -87,7 +85,7 @@ void expectWhole(Label& label) {
         QRectF(label.rect()).adjusted(2 * t - 0.01, 2 * t - 0.01, 0.01 - t, 0.01 - t));
 }
 
-void expectWhole(CommandButton& button) {
+static void expectWhole(CommandButton& button) {
     // (a button draws its text from its caption alone, inside its edge as its
     // style draws it)
     const QString caption = button.caption();
@@ -101,7 +99,7 @@ void expectWhole(CommandButton& button) {
 }
 
 // Every label and button of a window.
-void expectAllWhole(const QWidget& window) {
+static void expectAllWhole(const QWidget& window) {
     for (Label* label : window.findChildren<Label*>())
         expectWhole(*label);
     for (CommandButton* button : window.findChildren<CommandButton*>())
@@ -109,8 +107,6 @@ void expectAllWhole(const QWidget& window) {
 }
 
 using TextsFit = testkit::GameWindow;
-
-} // namespace
 
 TEST_F(TextsFit, EveryRoundTrainingStageNumberAndDialogCaptionIsDrawnWhole) {
     Module1& m = form1.game().module1();

@@ -31,10 +31,8 @@
 using namespace trompalo;
 using testkit::differing;
 
-namespace {
-
 // The screen as the window system says it is now.
-void setScreen(QSize size) {
+static void setScreen(QSize size) {
     QWindowSystemInterface::handleScreenGeometryChange(
         QGuiApplication::primaryScreen(), QRect(QPoint(0, 0), size), QRect(QPoint(0, 0), size));
     QWindowSystemInterface::flushWindowSystemEvents();
@@ -49,8 +47,6 @@ struct Sized : ::testing::Test {
         setWindowScale(1.0);
     }
 };
-
-} // namespace
 
 TEST_F(Sized, PicturesAreDrawnSharpAt200PercentAndOnAScreenOfDoubleResolution) {
     for (const int percent : {200, 100}) {

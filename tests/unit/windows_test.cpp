@@ -15,16 +15,12 @@
 
 using namespace trompalo;
 
-namespace {
-
 // The sibling index of a control in its window's stacking order (higher is in front).
-int depth(const QWidget& w) {
+static int depth(const QWidget& w) {
     return static_cast<int>(w.parentWidget()->children().indexOf(const_cast<QWidget*>(&w)));
 }
 
 struct OpenWindow : testkit::GameWindow {};
-
-} // namespace
 
 TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     int frontSprite = -1;

@@ -22,8 +22,6 @@
 using namespace trompalo;
 using testkit::GameWindow;
 
-namespace {
-
 struct Touch : testkit::GameWindow {
     // (the test's own device, registered until it is deleted)
     std::unique_ptr<QPointingDevice> device{QTest::createTouchDevice()};
@@ -35,11 +33,9 @@ struct Touch : testkit::GameWindow {
     }
 };
 
-QString said(QObject* object, QAccessible::Text what = QAccessible::Name) {
+static QString said(QObject* object, QAccessible::Text what = QAccessible::Name) {
     return QAccessible::queryAccessibleInterface(object)->text(what);
 }
-
-} // namespace
 
 TEST_F(Touch, ATapStartsTheTurnHitsWhatShowsAndMissesAnEmptyHole) {
     newGame(5, 5, 1); // "325.", 15 seconds, 2 players
