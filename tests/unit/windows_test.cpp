@@ -22,7 +22,11 @@ static int depth(const QWidget& w) {
 
 struct OpenWindow : testkit::GameWindow {};
 
-TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
+TEST_F(OpenWindow, HasItsTitleAFixedBorderAndItsControlsInPlaceTheHolesOverTheHero) {
+    EXPECT_EQ(form1.windowTitle(), "Trompalo " TROMPALO_VERSION);
+    EXPECT_EQ(form1.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
+              Qt::WindowMinimizeButtonHint);
+    // The holes over the hero, the start button over everything.
     int frontSprite = -1;
     for (ControlArray<Image>* sprites : {&form1.Mira, &form1.Prepara, &form1.Pega, &form1.Golpe})
         sprites->forEach([&](Image& s) { frontSprite = std::max(frontSprite, depth(s)); });
@@ -48,12 +52,6 @@ TEST_F(OpenWindow, TheHolesLieOverTheHeroAndTheButtonOverEverything) {
     shot.fill(Qt::red);
     form1.surface->render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
     EXPECT_EQ(shot.pixel(600, 300), form1.surface->palette().color(QPalette::Window).rgb());
-}
-
-TEST_F(OpenWindow, HasItsTitleAFixedBorderAndItsHolesHeroAndTrainingsBoxesInPlace) {
-    EXPECT_EQ(form1.windowTitle(), "Trompalo " TROMPALO_VERSION);
-    EXPECT_EQ(form1.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
-              Qt::WindowMinimizeButtonHint);
     // Each hole over the pit the field's drawing has for it, round the ring
     // (the pit's middle half across and two thirds down the hole's square).
     QFile field(":/pictures/field.svg");
