@@ -52,8 +52,8 @@ template <class Control>
 static void expectWhole(Control& control, const QString& text, const QColor& colour,
                         const std::function<void(const QColor&)>& paintTextIn, QRectF area,
                         int flags, double scale, const QRectF& room) {
-    SCOPED_TRACE((control.objectName() + " \"" + text + "\" at " + QString::number(windowScale()))
-                     .toStdString());
+    // (the language and the scale: the test's own trace)
+    SCOPED_TRACE((control.objectName() + " \"" + text + '"').toStdString());
     const QImage with = drawn(control);
     paintTextIn(Qt::transparent);
     const QImage without = drawn(control);
