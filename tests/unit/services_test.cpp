@@ -65,8 +65,7 @@ TEST(QtServices, ASoundStopsTheOneStillPlayingAndAMissingFileIsSilent) {
     services.playSound("golpe6.wav");
     ASSERT_TRUE(QTest::qWaitFor([&] { return playing() == "golpe6.wav"; }));
     services.playSound("zoop.wav");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return playing() != "golpe6.wav"; }));
-    EXPECT_EQ(playing(), "zoop.wav");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return playing() == "zoop.wav"; })) << playing();
     services.playSound("no-such-sound.wav");
     EXPECT_EQ(playing(), "");
     // (Qt's loader must not be left halfway when the program ends)
