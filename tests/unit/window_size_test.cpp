@@ -138,8 +138,7 @@ TEST_F(Sized, FullScreenCentresTheClientAreaOnTheFieldsBlueAndEveryChoiceIsTicke
     // And "Sonido" and "Apoyos" anew.
     testkit::chooseMenu(form1, "MnuS");
     testkit::chooseMenu(form1, "MnuApo");
-    EXPECT_EQ(services.kept[Setting::Sound], true);
-    EXPECT_EQ(services.kept[Setting::Guides], false);
+    EXPECT_TRUE(services.kept[Setting::Sound].toBool() && !services.kept[Setting::Guides].toBool());
 }
 
 TEST_F(Sized, ASavedSizeServesWhereItFitsAndTheWindowFollowsItsScreen) {
