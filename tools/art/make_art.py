@@ -23,16 +23,12 @@ import tempfile
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parent))
+from generated_files import bring_up_to_date  # noqa: E402  (beside this folder)
+
 ROOT = HERE.parents[1]
 PICTURES = ROOT / "assets" / "pictures"
 SCRIPTS = ("portraits.py", "poses.py", "rolling.py", "misc.py")
-
-
-def relative(path):
-    try:
-        return path.relative_to(ROOT)
-    except ValueError:
-        return path
 
 
 def draw(folder):
@@ -68,32 +64,9 @@ def main(argv=None):
         drawn = draw(folder)
     if drawn is None:
         return 2
-    stale = 0
-    for name, (script, data) in sorted(drawn.items()):
-        picture = PICTURES / name
-        try:
-            current = picture.read_bytes()
-        except OSError:
-            current = None
-        if current == data:
-            continue
-        if not args.check:
-            picture.write_bytes(data)
-            print("make_art.py: wrote %s (%s)" % (relative(picture), script))
-            continue
-        print("make_art.py: %s is %s; run python3 tools/art/make_art.py"
-              % (relative(picture), "missing" if current is None else "out of date (%s)" % script),
-              file=sys.stderr)
-        stale += 1
-    for picture in sorted(PICTURES.iterdir()):
-        if picture.name not in drawn:
-            print("make_art.py: %s is drawn by no script in %s"
-                  % (relative(picture), relative(HERE)), file=sys.stderr)
-            stale += 1
-    if not stale:
-        print("make_art.py: the %d pictures in %s are what %s draw"
-              % (len(drawn), relative(PICTURES), ", ".join(SCRIPTS)))
-    return 1 if stale and args.check else 0
+    made = [(PICTURES / name, data, script) for name, (script, data) in sorted(drawn.items())]
+    return bring_up_to_date(Path(__file__).resolve(), made, PICTURES.iterdir(), args.check,
+                            "is drawn by no script in tools/art")
 
 
 if __name__ == "__main__":

@@ -17,7 +17,7 @@ A marker names a picture by a short name (c00 to c13, stroke, cross, ring,
 fist, icon, pin) or by the SVG file name without ".svg" (c00-caped-hero).
 {{name@W|...}} draws it W pixels wide instead of its usual width.
 
-    python3 tools/help/make_help.py           # writes every page
+    python3 tools/help/make_help.py           # writes every page that differs
     python3 tools/help/make_help.py --check   # exit 1 if a page is stale
 
 Python 3 standard library only.
@@ -28,6 +28,9 @@ import base64
 import re
 import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1]))
+from generated_files import bring_up_to_date, relative  # noqa: E402  (beside this folder)
 
 ROOT = Path(__file__).resolve().parents[2]
 TEMPLATES = ROOT / "tools" / "help"
@@ -171,13 +174,6 @@ def build(template, language, cache):
     return page.encode("utf-8")
 
 
-def relative(path):
-    try:
-        return path.relative_to(ROOT)
-    except ValueError:
-        return path
-
-
 def main(argv=None):
     parser = argparse.ArgumentParser(description="Builds assets/Instrucciones*.htm.")
     parser.add_argument("--check", action="store_true",
@@ -188,34 +184,13 @@ def main(argv=None):
         made = []
         cache = {}
         for template, page, language in pages():
-            made.append((page, build(template, language, cache)))
+            made.append((page, build(template, language, cache), template.name))
     except HelpError as error:
         print("make_help.py: " + str(error), file=sys.stderr)
         return 2
-    if not args.check:
-        for page, text in made:
-            page.write_bytes(text)
-            print("make_help.py: wrote %s (%d bytes)" % (relative(page), len(text)))
-        return 0
-    stale = 0
-    for page, text in made:
-        try:
-            current = page.read_bytes()
-        except OSError:
-            current = None
-        if current != text:
-            print("make_help.py: %s is out of date; run python3 tools/help/make_help.py"
-                  % relative(page), file=sys.stderr)
-            stale += 1
-        else:
-            print("make_help.py: %s is up to date" % relative(page))
-    expected = {page.name for page, _ in made}
-    for page in sorted(ASSETS.glob("Instrucciones*.htm")):
-        if PAGE_NAME.fullmatch(page.name) and page.name not in expected:
-            print("make_help.py: %s has no template in %s"
-                  % (relative(page), relative(TEMPLATES)), file=sys.stderr)
-            stale += 1
-    return 1 if stale else 0
+    pages_now = [p for p in ASSETS.glob("Instrucciones*.htm") if PAGE_NAME.fullmatch(p.name)]
+    return bring_up_to_date(Path(__file__).resolve(), made, pages_now, args.check,
+                            "has no template in %s" % relative(TEMPLATES))
 
 
 if __name__ == "__main__":
