@@ -21,7 +21,10 @@ void Image::setPicture(Picture picture) {
 }
 
 QString Image::accessibleText() const {
-    return accessibleName().isEmpty() && picture_ ? picture_->name() : accessibleName();
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    const QString shown = picture_ ? picture_->name() : QString();
+    return naming_ ? naming_(shown) : shown;
 }
 
 bool Image::showsSomething() const {

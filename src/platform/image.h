@@ -26,9 +26,13 @@ public:
     // place and size.
     void copyPropertiesFrom(const Image& other);
 
-    // An image reads as what its picture shows; one without a picture shows
-    // nothing (a hole, a button, is there all the same).
+    // An image reads as what its picture shows, or as naming makes of that
+    // (asked when a screen reader asks); one without a picture shows nothing
+    // (a hole, a button, is there all the same).
     QString accessibleText() const override;
+    void setAccessibleNaming(std::function<QString(const QString& shown)> naming) {
+        naming_ = std::move(naming);
+    }
     bool showsSomething() const override;
 
 protected:
@@ -37,6 +41,7 @@ protected:
 private:
     Picture picture_;
     bool stretch_ = false;
+    std::function<QString(const QString&)> naming_;
 };
 
 } // namespace trompalo

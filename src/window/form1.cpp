@@ -5,6 +5,7 @@
 #include "window/form1.h"
 
 #include "platform/services.h"
+#include "window/game_texts.h"
 #include "window/language_menu.h"
 #include "window/window_size.h"
 
@@ -56,8 +57,13 @@ void Form1::wireHandlers() {
         Image3[i].onMouseUp = [this, i](const MouseArgs& a) { Image3_MouseUp(i, a); };
     }
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    for (int i = 0; i < Image3.count(); ++i)
+    // A hole for the keyboard and a screen reader: a button named by its
+    // number and what it holds.
+    for (int i = 0; i < Image3.count(); ++i) {
         Image3[i].setPressAction([this, i] { strikeFromKeyboard(i); });
+        Image3[i].setAccessibleNaming(
+            [i](const QString& shown) { return GameTexts::hole(i, shown); });
+    }
     Timer1->onTimer = [this] { Timer1_Timer(); };
     MnuNew->onClick = [this] { MnuNew_Click(); };
     MnuApo->onClick = [this] { MnuApo_Click(); };

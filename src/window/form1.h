@@ -22,7 +22,6 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <vector>
 
 namespace trompalo {
@@ -158,7 +157,6 @@ private:
     int boardShown_ = 0; // the game's board serial last shown
     std::size_t marksShown_ = 0;
     int aimShown_ = -1;
-    std::array<int, 10> holesNamed_{}; // what each hole's accessible name tells
 };
 
 } // namespace trompalo

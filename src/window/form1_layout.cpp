@@ -372,7 +372,6 @@ void Form1::retranslate() {
     Label9->setAccessibleDescription(tr("Recuadro del personaje al que dar"));
     //: Over the field while the game is paused
     LblPausa->setCaption(tr("Pausa") + u'\n' + tr("Pulsa P para seguir."));
-    holesNamed_.fill(-2); // (named anew in the language)
     // The training's misses line, before the first turn has written it.
     if (!game_.display().MissesShown)
         Label7->setCaption(tr("1 Fallo(s)."));

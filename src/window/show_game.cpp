@@ -28,14 +28,8 @@ const Picture& Form1::shownPicture(int c) const {
 void Form1::showGame() {
     const Display& d = game_.display();
     showBoard();
-    for (int i = 0; i < Image3.count(); ++i) {
+    for (int i = 0; i < Image3.count(); ++i)
         Image3[i].setPicture(shownPicture(d.Hole[i]));
-        if (holesNamed_[i] != d.Hole[i]) {
-            holesNamed_[i] = d.Hole[i];
-            Image3[i].setAccessibleName(
-                GameTexts::hole(i, Image3[i].picture() ? Image3[i].picture()->name() : QString()));
-        }
-    }
     for (int i = 0; i < 4; ++i) {
         Label5[i].setCaption(boxText(d.Score[i]));
         Label5[i].setBackColor(d.OnTurn[i] ? colours::kOnTurn : colours::kWhite);
