@@ -89,9 +89,8 @@ void Game::StartTurn() {
 }
 
 void Game::StopTurn() {
-    // (StopPlay lets the window repaint: a tick let in there finds the timer
-    // stopped; the next turn's ticks must not find TimerBusy left set)
-    display_.Interval = 0;
+    // (StopPlay stops the timer before it lets the window repaint; the next
+    // turn's ticks must not find TimerBusy left set)
     StopPlay();
     state_.TimerBusy = false;
 }

@@ -72,8 +72,8 @@ private:
     // it back to the window.
     void surround(bool around);
     void tickMenu();
-    // The largest size up to percent whose window fits the screen, frame
-    // included; the first start's rule when none does.
+    // percent where its window fits the screen, frame included; else (and
+    // for 0, no choice yet) the first start's rule.
     int fitting(int percent) const;
     QSize windowAt(int percent) const;
     // The window's screen changed, or changed its size.
